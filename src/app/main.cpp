@@ -1,0 +1,51 @@
+// Golazzo 2001: start-up.
+#include "PrimeiraInstalacao.h"
+#include "shell/Caminhos.h"
+#include "shell/Dicas.h"
+#include "shell/Erros.h"
+#include "shell/Menu.h"
+
+#if __has_include("shell/pSkin.h")
+#include "shell/pSkin.h"
+#define GZ_TEM_SKIN 1
+#endif
+#if __has_include("shell/pPatrocinio.h")
+#include "shell/pPatrocinio.h"
+#define GZ_TEM_PATROCINIO 1
+#endif
+#if __has_include("reports/pRelatorios.h")
+#include "reports/pRelatorios.h"
+#define GZ_TEM_RELATORIOS 1
+#endif
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Golazzo 2001"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Golazzo 2001"));
+
+    const QString raiz = Caminhos::raizPadrao();
+    QString erro;
+    if (!PrimeiraInstalacao::garante(raiz, &erro))
+        Erros::reporta(erro);
+    Caminhos::defineAtual(raiz);
+    Dicas::instala();
+
+    fmMenu = new TfmMenu;
+#ifdef GZ_TEM_SKIN
+    fSkin = new TfSkin(fmMenu);
+#endif
+#ifdef GZ_TEM_RELATORIOS
+    fReport = new TfReport(fmMenu);
+#endif
+#ifdef GZ_TEM_PATROCINIO
+    fPatrocinio = new TfPatrocinio(fmMenu);
+#endif
+    fmMenu->showFullScreen();
+    const int rc = app.exec();
+    delete fmMenu;
+    fmMenu = nullptr;
+    return rc;
+}

@@ -1,0 +1,31 @@
+#pragma once
+// The status rule and the rebuild of a club's season figures. Every save of a
+// match row runs them: the rule before the row is stored, the rebuild of both
+// clubs after it. This is the one implementation every screen wires in.
+class Dataset;
+
+namespace Estatisticas {
+
+// Before a match row is stored: both scores → "C" with the picks emptied;
+// a projected row ("J") stays as it is; anything else → "P" without scores.
+void regraSituacao(Dataset& jogo);
+
+// Rebuilds the club's figures from all its counted matches and saves its
+// `Times1` row. Throws ErroPrograma, writing nothing, when the club has no row.
+void recalculaTime(int codTime);
+
+// After a match row is stored: rebuilds its first club, then its second.
+// Each club row is written whole or not at all; a club that cannot be
+// rebuilt does not stop the other. Throws ErroPrograma naming what failed.
+// The display dataset, if any, is suspended while the rows are written and
+// fetched again after them.
+void recalculaJogo(int time1, int time2, Dataset* exibicao = nullptr);
+
+// Installs the rule and the rebuild as the before- and after-save hooks of a
+// dataset of `Jogos` rows, and cancels inserts silently.
+void ligaRegras(Dataset& jogos, Dataset* exibicao = nullptr);
+
+// Points as a whole per cent of the points available, halves to the even neighbour.
+double aproveitamento(int pontos, int jogos);
+
+} // namespace Estatisticas

@@ -1,0 +1,6 @@
+#pragma once
+// The program's flat hint style and timing: hints show after 500 ms, at once
+// when moving on from a control whose hint is showing, and hide after 5 s.
+namespace Dicas {
+void instala();
+}

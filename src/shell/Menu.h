@@ -1,0 +1,53 @@
+#pragma once
+// The main menu: a full-screen picture with eight image buttons, each opening
+// one screen modally. It holds the current skin name and the club badges.
+#include <QImage>
+#include <QList>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QAbstractButton;
+
+class TfmMenu : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfmMenu(QWidget* parent = nullptr);
+    ~TfmMenu() override;
+
+    // The current skin name lives only here while the program runs.
+    QLineEdit* edSkin = nullptr;
+    QString skinAtual() const;
+    void defineSkin(const QString& nome);
+
+    // The built-in club badges, 15 x 15, index = club code (0 to 126).
+    const QList<QImage>& imTimes() const { return m_imTimes; }
+    QImage imTime(int codigo) const;
+
+    QLabel* imMenu = nullptr;
+    QAbstractButton* epEfButton1 = nullptr;
+    QList<QAbstractButton*> botoes; // fcImageBtn1 .. fcImageBtn8
+
+private slots:
+    void fcImageBtn1Click();
+    void fcImageBtn2Click();
+    void fcImageBtn3Click();
+    void fcImageBtn4Click();
+    void fcImageBtn5Click();
+    void fcImageBtn6Click();
+    void fcImageBtn7Click();
+    void fcImageBtn8Click();
+    void epEfButton1Click();
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void FormCreate();
+    void posiciona();
+    QList<QImage> m_imTimes;
+};
+
+extern TfmMenu* fmMenu;

@@ -1,0 +1,12 @@
+// The main menu, as it opens on a fresh default tree.
+#include "ArvoreTeste.h"
+#include "Shots.h"
+#include "shell/Menu.h"
+
+GZ_SHOT("menu", [](const QString& pasta) {
+    ArvoreTeste arvore;
+    TfmMenu menu;
+    fmMenu = &menu;
+    salvaJanela(&menu, pasta, QStringLiteral("menu"));
+    fmMenu = nullptr;
+});
