@@ -224,10 +224,27 @@ QImage menu()
             for (int j = 0; j < 3; ++j)
                 p.drawEllipse(QPointF(x - 24 + i * 16, 40 + j * 12), 5, 5);
     }
-    // Stands behind the pitch.
-    torcida(p, QRectF(0, 330, W, 110), QColor(40, 70, 150), QColor(240, 190, 30), 2001);
-    gramado(p, QRectF(-80, 430, W + 160, 323), 220);
-    bola(p, QPointF(W / 2.0 + 40, 640), 34);
+    // Stands and pitch below the button columns (the buttons sit at y 200..398).
+    torcida(p, QRectF(0, 412, W, 64), QColor(40, 70, 150), QColor(240, 190, 30), 2001);
+    p.fillRect(QRectF(0, 406, W, 6), QColor(250, 200, 20));
+    gramado(p, QRectF(-80, 476, W + 160, 277), 200);
+    bola(p, QPointF(W / 2.0 + 40, 660), 30);
+    // An emblem to the right of the button columns: a gold star carrying a ball.
+    {
+        const QPointF c(895, 300);
+        QPolygonF estrela;
+        for (int i = 0; i < 10; ++i) {
+            const qreal r = i % 2 ? 40 : 92, a = -M_PI / 2 + i * M_PI / 5;
+            estrela << c + QPointF(r * std::cos(a), r * std::sin(a));
+        }
+        QLinearGradient ge(0, 210, 0, 390);
+        ge.setColorAt(0, QColor(255, 236, 120));
+        ge.setColorAt(1, QColor(220, 140, 10));
+        p.setBrush(ge);
+        p.setPen(QPen(QColor(10, 20, 60), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolygon(estrela);
+        bola(p, c + QPointF(0, 4), 36);
+    }
     // Title.
     const QString titulo = QStringLiteral("Golazzo 2001");
     QFont ft = fonte(92, true, true);
@@ -245,12 +262,12 @@ QImage menu()
     const QString sub = QStringLiteral("Campeonato Golazzo de 2001");
     const qreal xs = (W - QFontMetricsF(fs).horizontalAdvance(sub)) / 2;
     textoContornado(p, QPointF(xs, 190), fs, sub, QColor(255, 255, 255), QColor(10, 20, 60), 4);
-    // The 28 badges of the season in a row above the stands.
+    // The 28 badges of the season between the two button columns.
     const QList<int>& t = Clubes::temporada();
-    const int lado = 26, gap = 4;
-    const int larg = t.size() * lado + (t.size() - 1) * gap;
+    const int lado = 40, passo = 44, porLinha = 7;
+    const qreal x0 = 400 - (porLinha * passo - (passo - lado)) / 2.0;
     for (int i = 0; i < t.size(); ++i)
-        p.drawImage(QPointF((W - larg) / 2.0 + i * (lado + gap), 292), Escudos::desenha(t[i], lado));
+        p.drawImage(QPointF(x0 + (i % porLinha) * passo, 214 + (i / porLinha) * 46), Escudos::desenha(t[i], lado));
     p.end();
     return img;
 }
@@ -372,10 +389,10 @@ QImage relatorios(int codigo)
     p.fillRect(img.rect(), Qt::white);
     p.fillRect(QRectF(0, 0, 335, 89), forte);
     QPainterPath corte;
-    corte.moveTo(250, 0);
+    corte.moveTo(290, 0);
     corte.lineTo(335, 0);
     corte.lineTo(335, 89);
-    corte.lineTo(200, 89);
+    corte.lineTo(260, 89);
     corte.closeSubpath();
     p.fillPath(corte, corSegunda(c));
     p.drawImage(QPointF(10, 8), Escudos::desenha(c.codigo, 73));
@@ -507,16 +524,16 @@ QImage skin(int codigo)
         // The program's own emblem: a ball on a gold star.
         QPolygonF estrela;
         for (int i = 0; i < 10; ++i) {
-            const qreal r = i % 2 ? 17 : 38, a = -M_PI / 2 + i * M_PI / 5;
-            estrela << QPointF(40.5 + r * std::cos(a), 42 + r * std::sin(a));
+            const qreal r = i % 2 ? 14 : 32, a = -M_PI / 2 + i * M_PI / 5;
+            estrela << QPointF(40.5 + r * std::cos(a), 36 + r * std::sin(a));
         }
         p.setBrush(QColor(245, 190, 20));
         p.setPen(QPen(QColor(20, 50, 130), 2));
         p.drawPolygon(estrela);
-        bola(p, QPointF(40.5, 42), 15);
+        bola(p, QPointF(40.5, 37), 13);
         p.setPen(QColor(20, 50, 130));
-        p.setFont(fonte(10, true));
-        p.drawText(QRectF(0, 66, 81, 14), Qt::AlignCenter, QStringLiteral("GOLAZZO 2001"));
+        p.setFont(fonte(9, true));
+        p.drawText(QRectF(0, 66, 81, 13), Qt::AlignCenter, QStringLiteral("GOLAZZO 2001"));
     } else {
         p.drawImage(QPointF(2, 2), Escudos::desenha(codigo, 77));
     }

@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPainter>
 #include <QSet>
 
 namespace ArvoreInstalacao {
@@ -57,13 +58,26 @@ void configRaiz(const Caminhos& c)
     grava(c.configIni(), ini(QStringLiteral("[Skin]\nAtual=Golazzo 2001\nDiretorio=%1\n").arg(c.pastaSkins())));
 }
 
+// Bitmaps have no transparency: a badge is laid on the colour it is shown on.
+QImage sobre(const QImage& img, const QColor& fundo)
+{
+    QImage r(img.size(), QImage::Format_RGB32);
+    r.fill(fundo);
+    QPainter p(&r);
+    p.drawImage(0, 0, img);
+    p.end();
+    return r;
+}
+
 void escudos(const Caminhos& c)
 {
     // Every code of the badge list has its three badge files, with or without a club.
+    // Screens show them on the page colour, printed reports on white paper.
+    const QColor pagina(156, 174, 197);
     for (int codigo = 0; codigo <= 126; ++codigo) {
-        bmp(Escudos::desenha(codigo, 60), c.normal(codigo));
-        bmp(Escudos::desenha(codigo, 15), c.mini(codigo));
-        bmp(Escudos::desenha(codigo, 20), c.miniR(codigo));
+        bmp(sobre(Escudos::desenha(codigo, 60), pagina), c.normal(codigo));
+        bmp(sobre(Escudos::desenha(codigo, 15), pagina), c.mini(codigo));
+        bmp(sobre(Escudos::desenha(codigo, 20), Qt::white), c.miniR(codigo));
     }
 }
 

@@ -70,19 +70,23 @@ void pintaCampo(QPainter& p, const Clubes::Clube& c, qreal s)
     }
 }
 
+int luz(QRgb cor)
+{
+    return (qRed(cor) * 299 + qGreen(cor) * 587 + qBlue(cor) * 114) / 1000;
+}
+
 // Dark or light, whichever stands out on the colour.
 QColor contraste(QRgb cor)
 {
-    const int luz = (qRed(cor) * 299 + qGreen(cor) * 587 + qBlue(cor) * 114) / 1000;
-    return luz > 150 ? QColor(20, 20, 20) : QColor(255, 255, 255);
+    return luz(cor) > 150 ? QColor(20, 20, 20) : QColor(255, 255, 255);
 }
 
-void pintaSigla(QPainter& p, const QString& sigla, const QRectF& area, const QColor& tinta, const QColor& contorno)
+void pintaSigla(QPainter& p, const QString& sigla, const QRectF& area, const QColor& tinta)
 {
     QFont f(QStringLiteral("DejaVu Sans"));
     f.setBold(true);
     f.setStyleStrategy(QFont::PreferAntialias);
-    qreal px = area.height() * 0.62;
+    qreal px = area.height() * 0.85;
     f.setPixelSize(qMax(5, int(px)));
     QFontMetricsF fm(f);
     while (fm.horizontalAdvance(sigla) > area.width() && f.pixelSize() > 5) {
@@ -93,8 +97,6 @@ void pintaSigla(QPainter& p, const QString& sigla, const QRectF& area, const QCo
     const qreal x = area.center().x() - fm.horizontalAdvance(sigla) / 2;
     const qreal y = area.center().y() + (fm.ascent() - fm.descent()) / 2;
     texto.addText(QPointF(x, y), f, sigla);
-    const qreal borda = qMax<qreal>(1.0, area.height() * 0.08);
-    p.strokePath(texto, QPen(contorno, borda, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.fillPath(texto, tinta);
 }
 
@@ -132,11 +134,25 @@ QImage desenha(int codigo, int tamanho)
     p.drawPath(forma);
 
     if (s >= 24) {
-        // A plate across the middle carries the initials.
+        // A plate across the middle in the rim colour carries the initials,
+        // written in whichever club colour stands out most on it.
         const QString sigla = k.sigla.isEmpty() ? QStringLiteral("?") : k.sigla;
-        const QRectF faixa(s * 0.14, s * 0.34, s * 0.72, s * 0.30);
-        pintaSigla(p, sigla, faixa, contraste(k.cor1) == QColor(255, 255, 255) ? QColor(255, 255, 255) : QColor(20, 20, 20),
-                   contraste(k.cor1) == QColor(255, 255, 255) ? QColor(0, 0, 0, 150) : QColor(255, 255, 255, 170));
+        const QRectF faixa(s * 0.15, s * 0.36, s * 0.70, s * 0.25);
+        const QColor placa = QColor::fromRgb(k.cor3);
+        QColor tinta = contraste(k.cor3);
+        int melhor = 90;
+        for (QRgb c : {k.cor1, k.cor2}) {
+            const int d = qAbs(luz(c) - luz(k.cor3));
+            if (d > melhor) {
+                melhor = d;
+                tinta = QColor::fromRgb(c);
+            }
+        }
+        p.setPen(QPen(contraste(k.cor3) == QColor(255, 255, 255) ? QColor(255, 255, 255, 160) : QColor(0, 0, 0, 110),
+                      qMax<qreal>(1.0, s * 0.02)));
+        p.setBrush(placa);
+        p.drawRoundedRect(faixa.adjusted(-s * 0.03, 0, s * 0.03, 0), s * 0.04, s * 0.04);
+        pintaSigla(p, sigla, faixa.adjusted(s * 0.01, s * 0.01, -s * 0.01, -s * 0.01), tinta);
     } else if (k.tipo == Clubes::Tipo::Vaga || !c) {
         // Too small for initials: placeholders and unknown codes show a dot.
         p.setPen(Qt::NoPen);
