@@ -6,10 +6,28 @@
 #include <QDialog>
 #include <QIcon>
 #include <QString>
+#include <functional>
 
 class QLabel;
 class QToolButton;
 class QWidget;
+class QEvent;
+class QKeyEvent;
+
+// Decides whether a window's activation counts: the first one after it is
+// shown, and every one where the focus comes back from another window of the
+// program (a screen or page opened from it). A return from another
+// application does not count, nor one from a message box or a pop-up.
+// Windows that are not framed (the team screen) use it the same way.
+class VigiaAtivacao {
+public:
+    VigiaAtivacao();
+    // Feed it every event of the window; true for a WindowActivate that counts.
+    bool conta(const QEvent* e);
+private:
+    bool m_ativada = false;
+    quint64 m_marca = 0;
+};
 
 class TfmPadrao : public QDialog {
     Q_OBJECT
@@ -31,6 +49,16 @@ public:
     static QColor corDoSkin(const QString& skin);
     QColor corCaption() const;
 
+    // The current skin name: the menu's edSkin, or "config.ini" when there is no menu.
+    static QString skinAtual();
+
+    // Number of the sponsor slot (1..6) of a slot picture; 0 for other widgets.
+    static int numeroDoSlot(const QWidget* figura);
+
+    // Slot clicks: im1Click opens the sponsorship page, im2Click does nothing.
+    void im1Click(int slot);
+    void im2Click(int slot);
+
 protected:
     // The screen's own activation steps; they run after the frame's activation
     // and only when it went through every step.
@@ -43,6 +71,16 @@ protected:
     // Sets the strip colour and badge for a skin without touching the current skin
     // (the skins screen's preview). Throws ErroArquivo when the picture is missing.
     void mostraSkin(const QString& skin);
+
+    // The slot pictures im1..im5 and Image10 (slot 6), what the last activation
+    // read for each, and a way to give a slot another click handler.
+    QLabel* figuraSlot(int slot) const;
+    QString hintSlot(int slot) const;
+    bool slotLigado(int slot) const;
+    void defineCliqueSlot(int slot, std::function<void(int)> clique);
+
+    bool event(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
     struct Privado;
     Privado* d;

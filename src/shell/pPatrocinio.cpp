@@ -1,0 +1,62 @@
+#include "shell/pPatrocinio.h"
+
+#include "shell/Caminhos.h"
+#include "shell/Ini.h"
+#include "shell/VisorHtml.h"
+
+#include <QVBoxLayout>
+
+TfPatrocinio* fPatrocinio = nullptr;
+
+namespace {
+QWidget* espacador(QWidget* pai, const char* nome)
+{
+    auto* w = new QWidget(pai);
+    w->setObjectName(QLatin1String(nome));
+    w->setFixedHeight(5);
+    w->setAutoFillBackground(true);
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, QColor(156, 174, 197));
+    w->setPalette(p);
+    return w;
+}
+}
+
+TfPatrocinio::TfPatrocinio(QWidget* parent)
+    : TfmPadrao(parent)
+{
+    auto* l = new QVBoxLayout(centro());
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(0);
+    Panel9 = espacador(centro(), "Panel9");
+    l->addWidget(Panel9);
+    wbPatrocinio = new VisorHtml(centro());
+    wbPatrocinio->setObjectName(QStringLiteral("wbPatrocinio"));
+    l->addWidget(wbPatrocinio, 1);
+    Panel10 = espacador(centro(), "Panel10");
+    l->addWidget(Panel10);
+    FormCreate();
+}
+
+void TfPatrocinio::FormCreate()
+{
+    wbPatrocinio->carrega(Caminhos::atual().patrocinioInicial());
+}
+
+void TfPatrocinio::ativacao()
+{
+    // Slots with a hint load their page in place, switched on or off. A slot
+    // switched on without a hint does the same instead of showing this
+    // already open page modally once more.
+    for (int n = 1; n <= 6; ++n)
+        if (!hintSlot(n).isEmpty() || slotLigado(n))
+            defineCliqueSlot(n, [this](int s) { imClick(s); });
+}
+
+void TfPatrocinio::imClick(int slot)
+{
+    const Caminhos& c = Caminhos::atual();
+    const QString titulo = Ini::le(c.slotConfig(slot), QStringLiteral("Patrocinio"), QStringLiteral("Titulo"), QString());
+    setCaption(QLatin1Char(' ') + titulo);
+    wbPatrocinio->carrega(c.slotPagina(slot));
+}

@@ -1,0 +1,29 @@
+#pragma once
+// The sponsorship page: created once at start, shown modally by a sponsor
+// slot of any other screen and only hidden when closed. Its own slots load
+// their pages in place.
+#include "shell/Padrao.h"
+
+class QWidget;
+class VisorHtml;
+
+class TfPatrocinio : public TfmPadrao {
+    Q_OBJECT
+public:
+    explicit TfPatrocinio(QWidget* parent = nullptr);
+
+    QWidget* Panel9 = nullptr;
+    VisorHtml* wbPatrocinio = nullptr;
+    QWidget* Panel10 = nullptr;
+
+    // The in-place slot click: caption and page of slot n, the window stays as it is.
+    void imClick(int slot);
+
+protected:
+    void ativacao() override;
+
+private:
+    void FormCreate();
+};
+
+extern TfPatrocinio* fPatrocinio;
