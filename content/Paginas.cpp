@@ -343,7 +343,10 @@ QString paginaPatrocinador(int slot)
     };
     const QString corpo = QStringLiteral(
         "<table width=\"100%\" cellpadding=\"10\" cellspacing=\"0\"><tr><td class=\"nav\"><h1>%1</h1></td></tr></table>\n"
-        "<p>%2</p>\n<p class=\"sub\">Patrocinador fictício do Golazzo 2001.</p>\n"
+        "<table cellpadding=\"8\" cellspacing=\"0\"><tr><td valign=\"top\"><img src=\"1.bmp\"></td>"
+        "<td valign=\"top\"><p>%2</p></td></tr></table>\n"
+        "<p class=\"nota\">Patrocinador oficial do Golazzo 2001: acompanhe com a gente todas as rodadas do "
+        "Campeonato Golazzo de 2001.</p>\n<p class=\"sub\">Marca fictícia criada para o programa.</p>\n"
         "<p><a href=\"../0.htm\">Todos os patrocinadores</a></p>\n")
                               .arg(p.nome, QString::fromUtf8(textos[qBound(1, slot, 6)]));
     return documento(p.nome, corpo);
@@ -353,10 +356,14 @@ QString patrocinioInicial()
 {
     QString lista;
     for (int s = 1; s <= 6; ++s)
-        lista += QStringLiteral("<li><a href=\"%1/index.htm\">%2</a></li>\n").arg(s).arg(patrocinador(s).nome);
+        lista += QStringLiteral("<tr><td align=\"center\"><a href=\"%1/index.htm\"><img src=\"%1/1.bmp\"%3></a></td>"
+                                "<td><a href=\"%1/index.htm\">%2</a></td></tr>\n")
+                     .arg(s)
+                     .arg(patrocinador(s).nome, s == 6 ? QStringLiteral(" width=\"60\" height=\"62\"") : QString());
     const QString corpo = QStringLiteral(
         "<h1>Patrocinadores</h1>\n<p>O Golazzo 2001 chega até você com o apoio destas empresas. Clique num "
-        "patrocinador na coluna ao lado ou na lista abaixo para conhecer a sua página.</p>\n<ul>\n%1</ul>\n"
+        "patrocinador na coluna ao lado ou na lista abaixo para conhecer a sua página.</p>\n"
+        "<table cellpadding=\"4\" cellspacing=\"0\">\n%1</table>\n"
         "<p class=\"sub\">Todas as marcas desta edição são fictícias.</p>\n")
                               .arg(lista);
     return documento(QStringLiteral("Patrocinadores"), corpo);
