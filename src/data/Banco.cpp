@@ -82,7 +82,9 @@ QSqlDatabase abre(const QString& arquivo, QString conexao, bool criar)
         QSqlDatabase::removeDatabase(conexao);
         throw ErroPrograma(QStringLiteral("O banco de dados está danificado ou bloqueado:\n%1\n%2").arg(arquivo, erro));
     }
-    q.exec(QStringLiteral("PRAGMA foreign_keys = ON"));
+    // Each save is its own transaction; the write-ahead log keeps them quick and the file whole.
+    q.exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+    q.exec(QStringLiteral("PRAGMA synchronous = NORMAL"));
     return db;
 }
 

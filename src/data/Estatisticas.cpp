@@ -35,11 +35,12 @@ double aproveitamento(int pontos, int jogos)
 
 void recalculaTime(int c)
 {
+    // Only the club's own row is fetched; it is edited in place and saved back.
     Dataset times1;
-    times1.setTableName(QStringLiteral("Times1.DB"));
-    times1.setIndexName(QStringLiteral("TimeIdx"));
+    times1.setSql(QStringLiteral("Select * from Times1 where Cod_Time = :Time"));
+    times1.setParam(0, c);
     times1.open();
-    if (!times1.findKey({c}))
+    if (times1.isEmpty())
         throw ErroPrograma(QStringLiteral("O time de código %1 não está cadastrado; seus números não foram recalculados.").arg(c));
 
     Dataset jogos;
