@@ -55,7 +55,9 @@ QByteArray ini(const QString& texto)
 
 void configRaiz(const Caminhos& c)
 {
-    grava(c.configIni(), ini(QStringLiteral("[Skin]\nAtual=Golazzo 2001\nDiretorio=%1\n").arg(c.pastaSkins())));
+    // No Diretorio key: its default is the tree's own skins folder, which
+    // stays right when the tree is built in one place and moved to another.
+    grava(c.configIni(), ini(QStringLiteral("[Skin]\nAtual=Golazzo 2001\n")));
 }
 
 // Bitmaps have no transparency: a badge is laid on the colour it is shown on.

@@ -3,6 +3,7 @@
 // two builds give the same bytes.
 #include "ArvoreInstalacao.h"
 #include "ArvoreTeste.h"
+#include "shell/Erros.h"
 #include "shell/Escudos.h"
 #include "shell/Ini.h"
 #include "shell/Jpeg.h"
@@ -77,6 +78,7 @@ private slots:
     void campeoesReais();
 
     void mesmaConstrucaoMesmosBytes();
+    void pastaImpossivel();
 
 private:
     ArvoreTeste* m_arvore = nullptr;
@@ -233,6 +235,8 @@ void TstArvore::configuracao()
 {
     const Caminhos c = m_arvore->caminhos();
     QCOMPARE(Ini::le(c.configIni(), "Skin", "Atual"), QStringLiteral("Golazzo 2001"));
+    // The skins folder is the tree's own, wherever the tree was built.
+    QCOMPARE(Ini::le(c.configIni(), "Skin", "Diretorio", c.pastaSkins()), c.pastaSkins());
 }
 
 void TstArvore::semOutroNomeDoCampeonato()
@@ -363,11 +367,24 @@ void TstArvore::mesmaConstrucaoMesmosBytes()
     const auto rb = resumo(b.path() + "/arvore");
     QVERIFY(ra.size() > 600);
     QCOMPARE(ra.keys(), rb.keys());
-    for (auto it = ra.cbegin(); it != ra.cend(); ++it) {
-        if (it.key().endsWith(QLatin1String("config.ini")) && !it.key().contains(QLatin1String("Patrocinio")))
-            continue; // holds its own root's path
+    for (auto it = ra.cbegin(); it != ra.cend(); ++it)
         QVERIFY2(it.value() == rb.value(it.key()), qPrintable(it.key()));
+}
+
+void TstArvore::pastaImpossivel()
+{
+    // A root below a plain file cannot be created: a clear message, no crash.
+    QTemporaryDir d;
+    QFile arquivo(d.filePath("ocupado"));
+    QVERIFY(arquivo.open(QIODevice::WriteOnly));
+    arquivo.close();
+    QString mensagem;
+    try {
+        ArvoreInstalacao::constroi(d.filePath("ocupado/arvore"));
+    } catch (const ErroPrograma& e) {
+        mensagem = e.mensagem();
     }
+    QVERIFY2(mensagem.startsWith(QStringLiteral("Não foi possível")), qPrintable(mensagem));
 }
 
 QTEST_MAIN(TstArvore)
