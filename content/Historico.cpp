@@ -86,9 +86,10 @@ QList<int> participantes(int ano, const QList<int>& anterior, Sorteio& rng)
         QList<int> pesos;
         int total = 0;
         for (int c : candidatos) {
-            int p = forca(c) - 50;
+            const int f = forca(c) - 50;
+            int p = f * f / 8;
             if (anterior.contains(c))
-                p += 45;
+                p += 60;
             pesos << p;
             total += p;
         }

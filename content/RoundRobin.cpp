@@ -7,31 +7,20 @@ QList<QList<QPair<int, int>>> rodadas(int n)
     QList<QList<QPair<int, int>>> r;
     if (n < 2 || n % 2 != 0)
         return r;
-    // Index n-1 stays fixed; the others turn around it.
-    QList<int> roda;
-    for (int i = 0; i < n - 1; ++i)
-        roda << i;
-    const int m = n - 1; // odd
-    // Who is at home: among the first n-1 clubs, i hosts j when j follows i
-    // by 1..(m-1)/2 steps round the circle, giving each (m-1)/2 home games;
-    // the clubs below (m-1)/2 also host the last club, which hosts the rest.
-    // Every club ends with home and away games within one of each other.
-    auto casa = [&](int a, int b) {
-        if (a == m)
-            return b >= (m - 1) / 2;
-        if (b == m)
-            return a < (m - 1) / 2;
-        const int d = ((b - a) % m + m) % m;
-        return d >= 1 && d <= (m - 1) / 2;
-    };
-    auto par = [&](int a, int b) { return casa(a, b) ? qMakePair(a, b) : qMakePair(b, a); };
+    // Circle method: index n-1 stays fixed, the others turn around it. In
+    // round k, k meets n-1 and k+i meets k-i; the home side alternates with
+    // k and with i. Every club then has home and away games within one of
+    // each other, and the clubs 2j+1 and 2j+2 are never at home in the same
+    // round (useful for two clubs sharing a stadium).
+    const int m = n - 1;
     for (int k = 0; k < m; ++k) {
         QList<QPair<int, int>> rodada;
-        rodada << par(roda[0], m);
-        for (int i = 1; i < n / 2; ++i)
-            rodada << par(roda[i], roda[m - i]);
+        rodada << (k % 2 == 0 ? qMakePair(k, m) : qMakePair(m, k));
+        for (int i = 1; i < n / 2; ++i) {
+            const int a = (k + i) % m, b = ((k - i) % m + m) % m;
+            rodada << (i % 2 == 1 ? qMakePair(a, b) : qMakePair(b, a));
+        }
         r << rodada;
-        roda.prepend(roda.takeLast());
     }
     return r;
 }

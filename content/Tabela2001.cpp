@@ -14,10 +14,47 @@ const QStringList& emissoras()
     return e;
 }
 
+namespace {
+
+// The clubs in the order of the round robin's indexes. Clubs that share a
+// stadium take the index pairs (1, 2), (3, 4), ..., which are never at home
+// in the same round; the others follow in the picker's order.
+QList<int> ordemDosIndices()
+{
+    const QList<int>& todos = Clubes::temporada();
+    QList<int> pares, resto;
+    for (int i = 0; i < todos.size(); ++i) {
+        const int a = todos[i];
+        if (pares.contains(a))
+            continue;
+        const DadosClubes::Ficha* fa = DadosClubes::ficha(a);
+        int parceiro = 0;
+        for (int j = i + 1; j < todos.size() && fa; ++j) {
+            const DadosClubes::Ficha* fb = DadosClubes::ficha(todos[j]);
+            if (fb && fb->estadio == fa->estadio && !pares.contains(todos[j])) {
+                parceiro = todos[j];
+                break;
+            }
+        }
+        if (parceiro)
+            pares << a << parceiro;
+    }
+    for (int c : todos)
+        if (!pares.contains(c))
+            resto << c;
+    QList<int> ordem;
+    ordem << resto.takeFirst();
+    ordem += pares;
+    ordem += resto;
+    return ordem;
+}
+
+} // namespace
+
 QList<Jogo> jogos()
 {
     QList<Jogo> r;
-    const QList<int>& clubes = Clubes::temporada();
+    const QList<int> clubes = ordemDosIndices();
     const QList<QList<QPair<int, int>>> rodadas = RoundRobin::rodadas(clubes.size());
     const QDate inicio(2001, 8, 1); // a Wednesday
     static const char* const kHorasQuarta[] = {"19:30", "20:30", "21:40"};

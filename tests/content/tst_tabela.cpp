@@ -45,6 +45,7 @@ private slots:
     void clubesDaTemporada();
     void clubesForaDaTemporada();
     void localDoMandante();
+    void umJogoPorEstadioNaRodada();
 
 private:
     ArvoreTeste* m_arvore = nullptr;
@@ -241,6 +242,15 @@ void TstTabela::localDoMandante()
 {
     QCOMPARE(m_arvore->valor("SELECT count(*) FROM Jogos j JOIN Times1 t ON t.Cod_Time = j.Time1 "
                              "WHERE j.Rodada <= 27 AND j.Estadio IS NOT t.Estadio")
+                 .toInt(),
+             0);
+}
+
+void TstTabela::umJogoPorEstadioNaRodada()
+{
+    // Clubs sharing a stadium (Maracanã, Mineirão) are never both at home in one round.
+    QCOMPARE(m_arvore->valor("SELECT count(*) FROM (SELECT Rodada, Estadio FROM Jogos WHERE Rodada <= 27 "
+                             "GROUP BY Rodada, Estadio HAVING count(*) > 1)")
                  .toInt(),
              0);
 }
