@@ -19,6 +19,7 @@
 #endif
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char** argv)
 {
@@ -43,6 +44,9 @@ int main(int argc, char** argv)
 #ifdef GZ_TEM_PATROCINIO
     fPatrocinio = new TfPatrocinio(fmMenu);
 #endif
+    // Full screen also where no window manager honours the request.
+    if (QScreen* tela = QGuiApplication::primaryScreen())
+        fmMenu->setGeometry(tela->geometry());
     fmMenu->showFullScreen();
     const int rc = app.exec();
     delete fmMenu;

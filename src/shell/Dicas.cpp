@@ -81,7 +81,7 @@ void instala()
     QToolTip::setPalette(p);
     app->setStyleSheet(app->styleSheet()
                        + QStringLiteral("QToolTip { background-color: rgb(156,174,197); color: black;"
-                                        " border: 1px solid black; padding: 2px; }"));
+                                        " border: 1px solid black; padding: 2px; font-family: sans-serif; font-size: 11px; }"));
     app->installEventFilter(new FiltroDicas(app));
 }
 

@@ -1,9 +1,13 @@
 // The main menu: buttons, captions, hints, the skin from "config.ini", closing.
 #include "ArvoreTeste.h"
 #include "shell/Caminhos.h"
+#include "shell/Dicas.h"
 #include "shell/Menu.h"
 
 #include <QAbstractButton>
+#include <QHelpEvent>
+#include <QStyle>
+#include <QToolTip>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -116,6 +120,30 @@ private slots:
             QCOMPARE(menu.imTime(c).size(), QSize(15, 15));
         QVERIFY(menu.imTime(127).isNull());
         QVERIFY(menu.imTime(-1).isNull());
+    }
+
+    void dicaPlana()
+    {
+        ArvoreTeste arvore;
+        Dicas::instala();
+        TfmMenu menu;
+        menu.resize(1028, 753);
+        menu.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        QWidget* b = menu.botoes[4];
+        QHelpEvent ev(QEvent::ToolTip, QPoint(5, 5), b->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(b, &ev);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), QStringLiteral("Teste os seus conhecimentos"));
+        QCOMPARE(QToolTip::palette().color(QPalette::ToolTipBase), QColor(156, 174, 197));
+        QWidget* janela = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->inherits("QTipLabel") && w->isVisible())
+                janela = w;
+        QVERIFY(janela);
+        QCOMPARE(janela->font().pixelSize(), 11);
+        QCOMPARE(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 500);
+        QToolTip::hideText();
     }
 
     void fecharEncerraOPrograma()
