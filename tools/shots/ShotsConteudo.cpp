@@ -133,10 +133,9 @@ void conteudo(const QString& pasta)
     y += 2 * 104 + 6;
 
     y = folha.secao(y, QStringLiteral("Material esportivo e patrocínio das camisas (130 × 60, marcas fictícias)"));
+    // Kit makers and shirt sponsors alternate across the two rows.
     for (int i = 0; i < 20; ++i) {
-        const int cod = temporada[(i / 2) * 2 + (i % 2) * 1];
         const QString arq = (i % 2) ? c.patrocinios(temporada[i / 2 + 10]) : c.matEsportivo(temporada[i / 2]);
-        Q_UNUSED(cod);
         folha.figura(QPoint(14 + (i % 10) * 146, y + (i / 10) * 70), carrega(arq));
     }
     y += 2 * 70 + 6;
