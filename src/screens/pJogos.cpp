@@ -25,6 +25,7 @@
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QStyledItemDelegate>
+#include <QTimer>
 #include <QToolButton>
 
 TfJogos* fJogos = nullptr;
@@ -192,6 +193,20 @@ void GradeJogos::descartaEditor()
         closeEditor(ed, QAbstractItemDelegate::RevertModelCache);
 }
 
+void GradeJogos::mostraEditor()
+{
+    const QModelIndex atual = currentIndex();
+    if (isVisible() && atual.isValid() && (atual.flags() & Qt::ItemIsEditable) && !indexWidget(atual))
+        edit(atual);
+}
+
+void GradeJogos::mouseReleaseEvent(QMouseEvent* e)
+{
+    QTableView::mouseReleaseEvent(e);
+    // A click on the current score cell brings its editor back (after a popup, for instance).
+    mostraEditor();
+}
+
 void GradeJogos::currentChanged(const QModelIndex& atual, const QModelIndex& anterior)
 {
     QTableView::currentChanged(atual, anterior);
@@ -288,6 +303,9 @@ TfJogos::TfJogos(QWidget* parent)
     PopupMenu1->addSeparator();
     imAnula = PopupMenu1->addAction(QStringLiteral("Anula &Projeção"), this, &TfJogos::imAnulaClick);
     connect(PopupMenu1, &QMenu::aboutToShow, this, &TfJogos::preparaMenu);
+    connect(PopupMenu1, &QMenu::aboutToHide, this, [this] {
+        QTimer::singleShot(0, dbJogos, [this] { dbJogos->mostraEditor(); });
+    });
     connect(dbJogos, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         if (!Table1->isOpen() || Table1->isEmpty())
             return;
@@ -422,7 +440,11 @@ void TfJogos::mostraVisao(int numero)
     }
     dbJogos->show();
     dbJogos->setCurrentIndex(modelo->index(0, GradeJogos::kGols1));
-    dbJogos->setFocus();
+    // Focus to the open score editor (taking it away would close the editor).
+    if (QWidget* ed = dbJogos->indexWidget(dbJogos->currentIndex()))
+        ed->setFocus();
+    else
+        dbJogos->setFocus();
     preparaMenu();
 }
 
@@ -487,6 +509,7 @@ void TfJogos::aplicaPalpite(const QString& p1, const QString& p2, const QString&
     if (!ok && Table1->editing())
         Table1->cancel();
     preparaMenu();
+    dbJogos->mostraEditor();
 }
 
 void TfJogos::imTime1Click() { aplicaPalpite(QStringLiteral("V"), QStringLiteral("D"), QStringLiteral("J")); }

@@ -30,6 +30,8 @@ public:
     void confirmaEditor();
     // Closes the open editor without handing its text over.
     void descartaEditor();
+    // Opens the editor on the current score cell when it is not shown.
+    void mostraEditor();
 
 signals:
     // The cursor entered a column (after the redirection to a score cell).
@@ -37,6 +39,7 @@ signals:
 
 protected:
     void currentChanged(const QModelIndex& atual, const QModelIndex& anterior) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
 };
 
 class TfJogos : public TfmPadrao {
