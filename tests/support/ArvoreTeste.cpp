@@ -5,10 +5,10 @@
 #include "shell/Erros.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QSqlQuery>
 #include <QtTest>
+#include <filesystem>
 
 namespace {
 
@@ -25,16 +25,12 @@ QString modelo()
 
 void copia(const QString& de, const QString& para)
 {
-    QDir().mkpath(para);
-    QDirIterator it(de, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString origem = it.next();
-        const QString destino = para + origem.mid(de.size());
-        if (it.fileInfo().isDir())
-            QDir().mkpath(destino);
-        else
-            QFile::copy(origem, destino);
-    }
+    namespace fs = std::filesystem;
+    std::error_code erro;
+    fs::copy(fs::path(de.toStdU16String()), fs::path(para.toStdU16String()),
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing, erro);
+    if (erro)
+        qFatal("não foi possível copiar a árvore de teste: %s", erro.message().c_str());
 }
 
 } // namespace
