@@ -29,6 +29,9 @@ private:
     quint64 m_marca = 0;
 };
 
+// The frame opens maximised and modal (abreTela). Closing it only hides it;
+// abreTela frees it afterwards, the sponsorship page stays for the next opening.
+// Escape and Enter do not close a framed screen: only its close button does.
 class TfmPadrao : public QDialog {
     Q_OBJECT
 public:
