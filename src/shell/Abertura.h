@@ -9,10 +9,12 @@
 #include <functional>
 #include <type_traits>
 
-// Shows a window modally above its opener; when it closes, the focus goes
-// back to the opener (which then runs its activation). The window is not freed.
+// Shows a window maximised and modal above its opener; when it closes, the
+// focus goes back to the opener (which then runs its activation). The window
+// is not freed.
 inline void mostraModal(QDialog* tela, QWidget* abridor)
 {
+    tela->setWindowState(tela->windowState() | Qt::WindowMaximized);
     QPointer<QWidget> volta(abridor ? abridor->window() : nullptr);
     if (volta && (!tela->parentWidget() || tela->parentWidget()->window() != volta)) {
         // A window made by someone else (the sponsorship page) still stays above its opener.

@@ -274,8 +274,8 @@ TfmPadrao::TfmPadrao(QWidget* parent)
     iniciaRecursosMoldura();
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Golazzo 2001"));
+    // The design size; opening the screen (abreTela, mostraModal) maximises it.
     resize(1028, 753);
-    setWindowState(Qt::WindowMaximized);
 
     auto* raiz = new QHBoxLayout(this);
     raiz->setContentsMargins(0, 0, 0, 0);

@@ -29,7 +29,9 @@ private:
     quint64 m_marca = 0;
 };
 
-// The frame opens maximised and modal (abreTela). Closing it only hides it;
+// The frame is built at the design size 1028 x 753; opening it (abreTela,
+// mostraModal) shows it maximised and modal. A window shown without blocking
+// its opener calls showMaximized() itself. Closing a frame only hides it;
 // abreTela frees it afterwards, the sponsorship page stays for the next opening.
 // Escape and Enter do not close a framed screen: only its close button does.
 class TfmPadrao : public QDialog {

@@ -415,10 +415,9 @@ void TstPadrao::escapeEEnterNaoFecham()
 void TstPadrao::molduraNoTamanhoDeDesenho()
 {
     ArvoreTeste arvore;
-    TelaTeste tela;
-    tela.setWindowState(Qt::WindowNoState);
-    tela.resize(1028, 753);
+    TelaTeste tela; // built at the design size
     mostra(&tela);
+    QCOMPARE(tela.size(), QSize(1028, 753));
     const QRect centro(tela.centro()->mapTo(&tela, QPoint(0, 0)), tela.centro()->size());
     QCOMPARE(centro, QRect(118, 23, 880, 707));
     auto pos = [&](const char* nome) {

@@ -14,14 +14,6 @@
 
 namespace {
 
-// Shots are taken at the design size: the frame's maximised state would take
-// the size of the offscreen platform's screen instead.
-template <class T>
-void noTamanhoDeDesenho(T& tela)
-{
-    tela.setWindowState(Qt::WindowNoState);
-}
-
 void mostra(QWidget* w)
 {
     w->resize(1028, 753);
@@ -34,7 +26,6 @@ void previa(const QString& pasta, const QString& nome, const QString& skin)
 {
     ArvoreTeste arvore;
     TfSkin tela;
-    noTamanhoDeDesenho(tela);
     mostra(&tela);
     const auto itens = tela.lbSkins->findItems(skin, Qt::MatchExactly);
     if (!itens.isEmpty()) {
@@ -49,14 +40,12 @@ void previa(const QString& pasta, const QString& nome, const QString& skin)
 GZ_SHOT("regras", [](const QString& pasta) {
     ArvoreTeste arvore;
     TfRegras tela;
-    noTamanhoDeDesenho(tela);
     salvaJanela(&tela, pasta, QStringLiteral("regras"));
 });
 
 GZ_SHOT("regras-regra14", [](const QString& pasta) {
     ArvoreTeste arvore;
     TfRegras tela;
-    noTamanhoDeDesenho(tela);
     mostra(&tela);
     QTest::mouseClick(tela.botoes.at(14), Qt::LeftButton);
     salvaJanela(&tela, pasta, QStringLiteral("regras-regra14"));
@@ -65,7 +54,6 @@ GZ_SHOT("regras-regra14", [](const QString& pasta) {
 GZ_SHOT("regras-maximizada", [](const QString& pasta) {
     ArvoreTeste arvore;
     TfRegras tela;
-    noTamanhoDeDesenho(tela);
     tela.resize(1440, 900);
     tela.show();
     QTest::qWaitForWindowActive(&tela);
@@ -76,21 +64,18 @@ GZ_SHOT("regras-maximizada", [](const QString& pasta) {
 GZ_SHOT("atualizacao", [](const QString& pasta) {
     ArvoreTeste arvore;
     TfAtualizacao tela;
-    noTamanhoDeDesenho(tela);
     salvaJanela(&tela, pasta, QStringLiteral("atualizacao"));
 });
 
 GZ_SHOT("patrocinio", [](const QString& pasta) {
     ArvoreTeste arvore;
     TfPatrocinio tela;
-    noTamanhoDeDesenho(tela);
     salvaJanela(&tela, pasta, QStringLiteral("patrocinio"));
 });
 
 GZ_SHOT("patrocinio-slot2", [](const QString& pasta) {
     ArvoreTeste arvore;
     TfPatrocinio tela;
-    noTamanhoDeDesenho(tela);
     tela.imClick(2);
     salvaJanela(&tela, pasta, QStringLiteral("patrocinio-slot2"));
 });
@@ -98,7 +83,6 @@ GZ_SHOT("patrocinio-slot2", [](const QString& pasta) {
 GZ_SHOT("skins", [](const QString& pasta) {
     ArvoreTeste arvore;
     TfSkin tela;
-    noTamanhoDeDesenho(tela);
     salvaJanela(&tela, pasta, QStringLiteral("skins"));
 });
 
