@@ -16,9 +16,11 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QToolButton>
+#include <QTimer>
 #include <QToolTip>
 #include <QWindow>
 #include <array>
+#include <exception>
 
 static void iniciaRecursosMoldura()
 {
@@ -495,7 +497,8 @@ void TfmPadrao::defineCliqueSlot(int slot, std::function<void(int)> clique)
 
 bool TfmPadrao::FormActivate()
 {
-    return Erros::protege([this] {
+    std::exception_ptr erro;
+    try {
         const Caminhos& c = Caminhos::atual();
         d->Image5->setPixmap(carregaImagem(c.bordaA()));
         d->figuras[5]->setPixmap(carregaImagem(c.bordaC()));
@@ -516,7 +519,16 @@ bool TfmPadrao::FormActivate()
             d->hints[n - 1] = Ini::le(ini, secao, QStringLiteral("Hint"), QString());
             f->setToolTip(d->hints[n - 1]);
         }
-    });
+    } catch (...) {
+        erro = std::current_exception();
+    }
+    if (!erro)
+        return true;
+    // The activation stops here. The central handler reports the error once the
+    // activation event is over, so that its message box is not opened in the
+    // middle of the window system's change of the active window.
+    QTimer::singleShot(0, qApp, [erro] { Erros::protege([erro] { std::rethrow_exception(erro); }); });
+    return false;
 }
 
 void TfmPadrao::im1Click(int slot)

@@ -12,6 +12,7 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
 #include <QToolButton>
 #include <QToolTip>
@@ -111,6 +112,7 @@ private slots:
     void figuraAusenteParaAtivacao_data();
     void figuraAusenteParaAtivacao();
     void figuraAusenteNaReativacaoMantemSlots();
+    void mensagemDeErroNaoReativa();
     void trocaDeAplicativoNaoAtiva();
     void voltaDaOutraTelaAposTrocaDeAplicativo();
     void abreTelaLiberaAoFechar();
@@ -328,6 +330,35 @@ void TstPadrao::figuraAusenteNaReativacaoMantemSlots()
     QCOMPARE(aux::corVista(figura(&tela, 3)), aux::corDesligado(3)); // kept from before
     QCOMPARE(aux::corVista(figura(&tela, 5)), aux::corDesligado(5)); // not reached
     QCOMPARE(dica(figura(&tela, 5)), QString());
+}
+
+void TstPadrao::mensagemDeErroNaoReativa()
+{
+    // The real message box: closing it gives the focus back to the screen,
+    // which must not run its activation (and report the error) again.
+    ArvoreTeste arvore;
+    QVERIFY(QFile::remove(Caminhos::atual().bordaA()));
+    int caixas = 0;
+    QTimer fecha;
+    fecha.setInterval(50);
+    connect(&fecha, &QTimer::timeout, [&] {
+        if (auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            ++caixas;
+            m->accept();
+        }
+    });
+    fecha.start();
+    TelaTeste tela;
+    tela.show();
+    QTRY_COMPARE(caixas, 1);
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    // The window manager hands the focus back to the screen.
+    tela.activateWindow();
+    QTRY_VERIFY(QApplication::activeWindow() == &tela);
+    QTest::qWait(500);
+    fecha.stop();
+    QCOMPARE(caixas, 1);
+    QCOMPARE(tela.ativacoes, 0);
 }
 
 void TstPadrao::trocaDeAplicativoNaoAtiva()
