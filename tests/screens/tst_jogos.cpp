@@ -472,6 +472,39 @@ private slots:
         QVERIFY(c.jogo(cod, QStringLiteral("Gols_Time1")).isNull());
     }
 
+    // A locked database refuses the save: a message, nothing stored, the typed row dropped;
+    // once the lock is gone the same typing is saved.
+    void bancoBloqueado()
+    {
+        Cena c;
+        MensagensCapturadas msgs;
+        c.rodada(1);
+        const int cod = c.cod(0), a = c.time(0, 1);
+        QSqlQuery trava(c.arvore.banco());
+        QVERIFY(trava.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        c.digita(QStringLiteral("4"));
+        c.clica(0, G::kGols2);
+        c.digita(QStringLiteral("4"));
+        c.tecla(Qt::Key_Down);
+        QVERIFY(trava.exec(QStringLiteral("ROLLBACK")));
+        QCOMPARE(msgs.lista.size(), 1);
+        QVERIFY2(msgs.lista[0].contains(QStringLiteral("Não foi possível gravar")), qPrintable(msgs.lista[0]));
+        QVERIFY(c.jogo(cod, QStringLiteral("Gols_Time1")).isNull());
+        QCOMPARE(c.jogo(cod, QStringLiteral("Situacao")).toString(), QStringLiteral("P"));
+        QCOMPARE(c.clube(a, QStringLiteral("Jogos")).toInt(), 0);
+        QCOMPARE(c.celula(0, G::kGols1), QString());
+        QCOMPARE(c.tela->dbJogos->currentIndex().row(), 1);
+
+        c.clica(0, G::kGols1);
+        c.digita(QStringLiteral("4"));
+        c.clica(0, G::kGols2);
+        c.digita(QStringLiteral("4"));
+        c.tecla(Qt::Key_Down);
+        QCOMPARE(msgs.lista.size(), 1);
+        QCOMPARE(c.jogo(cod, QStringLiteral("Situacao")).toString(), QStringLiteral("C"));
+        QCOMPARE(c.clube(a, QStringLiteral("Empates")).toInt(), 1);
+    }
+
     // Moving down past the last row adds nothing.
     void semInclusaoNoFim()
     {
