@@ -237,7 +237,8 @@ QTableView* TfClassificacao::criaGrade(Dataset* consulta, const QList<QPair<QStr
     grade->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grade->horizontalHeader()->setHighlightSections(false);
     grade->horizontalHeader()->setStyleSheet(
-        QStringLiteral("QHeaderView::section { background-color: #3469A5; color: white; font-weight: bold;"
+        QStringLiteral("QHeaderView { background-color: #9CAEC5; }"
+                       " QHeaderView::section { background-color: #3469A5; color: white; font-weight: bold;"
                        " font-family: Arial; font-size: 12px; border: 0px; border-right: 1px solid #9CAEC5;"
                        " padding: 1px; }"));
     QPalette p = grade->palette();
