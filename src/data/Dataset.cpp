@@ -30,6 +30,21 @@ QString literalData(const QString& s)
     return QStringLiteral("%1-%2-%3").arg(ano).arg(m.captured(1), m.captured(2));
 }
 
+// The database's refusal in the program's own words, with SQLite's text for the rest.
+QString motivo(const QSqlError& erro)
+{
+    const QString t = erro.text();
+    if (t.contains(QLatin1String("locked"), Qt::CaseInsensitive) || t.contains(QLatin1String("busy"), Qt::CaseInsensitive))
+        return QStringLiteral("o banco de dados está bloqueado por outro programa. Feche-o e tente de novo.");
+    if (t.contains(QLatin1String("readonly"), Qt::CaseInsensitive) || t.contains(QLatin1String("read-only"), Qt::CaseInsensitive))
+        return QStringLiteral("o banco de dados está protegido contra gravação.");
+    if (t.contains(QLatin1String("malformed"), Qt::CaseInsensitive) || t.contains(QLatin1String("not a database"), Qt::CaseInsensitive))
+        return QStringLiteral("o banco de dados está danificado.");
+    if (t.contains(QLatin1String("disk"), Qt::CaseInsensitive) && t.contains(QLatin1String("full"), Qt::CaseInsensitive))
+        return QStringLiteral("o disco está cheio.");
+    return t;
+}
+
 QString citaTexto(const QString& s)
 {
     QString r = s;
@@ -298,7 +313,7 @@ void Dataset::busca(qint64 manterRowid, int manterPosicao)
     for (const QVariant& v : valores)
         q.addBindValue(v);
     if (!q.exec())
-        throw ErroPrograma(QStringLiteral("Não foi possível ler o banco de dados:\n%1").arg(q.lastError().text()));
+        throw ErroPrograma(QStringLiteral("Não foi possível ler o banco de dados: %1").arg(motivo(q.lastError())));
 
     const QSqlRecord rec = q.record();
     QStringList campos;
@@ -718,7 +733,8 @@ void Dataset::post()
             const QString erro = q.lastError().text();
             if (erro.contains(QLatin1String("UNIQUE"), Qt::CaseInsensitive))
                 throw ErroPrograma(QStringLiteral("Já existe outro registro de %1 com a mesma chave; nada foi gravado.").arg(tabela));
-            throw ErroPrograma(QStringLiteral("Não foi possível gravar na tabela %1:\n%2").arg(tabela, erro));
+            throw ErroPrograma(QStringLiteral("Não foi possível gravar na tabela %1: %2\nNada foi gravado.")
+                                   .arg(tabela, motivo(q.lastError())));
         }
         if (inserindo)
             rowid = q.lastInsertId().toLongLong();

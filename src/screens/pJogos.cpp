@@ -542,6 +542,11 @@ void TfJogos::imConfrontosClick()
 
 void TfJogos::btClassificacaoClick()
 {
+    // A result being typed is saved first: the standings then count it, and
+    // the view pressed again on return does not drop it.
+    dbJogos->confirmaEditor();
+    if (!modelo->grava())
+        modelo->descarta();
     abreTela<TfClassificacao>(fClassificacao, this);
 }
 

@@ -489,6 +489,7 @@ private slots:
         QVERIFY(trava.exec(QStringLiteral("ROLLBACK")));
         QCOMPARE(msgs.lista.size(), 1);
         QVERIFY2(msgs.lista[0].contains(QStringLiteral("Não foi possível gravar")), qPrintable(msgs.lista[0]));
+        QVERIFY2(msgs.lista[0].contains(QStringLiteral("bloqueado por outro programa")), qPrintable(msgs.lista[0]));
         QVERIFY(c.jogo(cod, QStringLiteral("Gols_Time1")).isNull());
         QCOMPARE(c.jogo(cod, QStringLiteral("Situacao")).toString(), QStringLiteral("P"));
         QCOMPARE(c.clube(a, QStringLiteral("Jogos")).toInt(), 0);
@@ -598,6 +599,29 @@ private slots:
         QCOMPARE(lider, nome);
         QVERIFY(!fClassificacao);
         QCOMPARE(c.clube(a, QStringLiteral("Pontos")).toInt(), 3);
+    }
+
+    // A result still being typed is saved before the standings open, not dropped.
+    void classificacaoGravaALinhaEmEdicao()
+    {
+        Cena c;
+        c.rodada(1);
+        const int cod = c.cod(0), a = c.time(0, 1);
+        c.digita(QStringLiteral("3"));
+        c.clica(0, G::kGols2);
+        c.digita(QStringLiteral("0"));
+        int pontosVistos = -1;
+        QTimer::singleShot(0, [&] {
+            QTRY_VERIFY(fClassificacao && fClassificacao->isVisible());
+            pontosVistos = fClassificacao->wwDBGrid1->model()->index(0, 3).data().toInt();
+            fClassificacao->close();
+        });
+        QTest::mouseClick(c.tela->btClassificacao, Qt::LeftButton);
+        QCOMPARE(pontosVistos, 3);
+        QCOMPARE(c.jogo(cod, QStringLiteral("Situacao")).toString(), QStringLiteral("C"));
+        QCOMPARE(c.clube(a, QStringLiteral("Pontos")).toInt(), 3);
+        // Back on the matches screen the result is still there.
+        QCOMPARE(c.celula(0, G::kGols1), QStringLiteral("3"));
     }
 
     // A missing badge file leaves the badge out and paints the rest.
