@@ -1,4 +1,5 @@
 // The table engine: orders, keys, links, statements, saving and its hooks.
+#include "BancoTeste.h"
 #include "data/Banco.h"
 #include "data/Dataset.h"
 #include "data/Esquema.h"
@@ -48,7 +49,7 @@ QList<QVariant> coluna(Dataset& d, const QString& campo)
 class TstDataset : public QObject {
     Q_OBJECT
 
-    QTemporaryDir* dir = nullptr;
+    BancoTeste* banco = nullptr;
 
     QSqlDatabase db() { return Banco::principal(); }
     QVariant sql(const QString& s)
@@ -60,20 +61,11 @@ class TstDataset : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        dir = new QTemporaryDir;
-        Caminhos::defineAtual(dir->path());
-        QSqlDatabase d = Banco::abre(Caminhos::atual().banco(), QStringLiteral("fixture"), true);
-        Esquema::cria(d);
-        preenche(d);
-        d = QSqlDatabase();
-        Banco::fecha(QStringLiteral("fixture"));
-    }
+    void init() { banco = new BancoTeste(preenche); }
     void cleanup()
     {
-        Banco::fechaPrincipal();
-        delete dir;
+        delete banco;
+        banco = nullptr;
     }
 
     void ordemPorIndice_data()
@@ -410,7 +402,7 @@ private slots:
     void bancoAusenteDaMensagemClara()
     {
         Banco::fechaPrincipal();
-        Caminhos::defineAtual(dir->filePath("nada"));
+        Caminhos::defineAtual(banco->pasta("nada"));
         Dataset t;
         t.setTableName(QStringLiteral("Jogos.DB"));
         try {
@@ -419,7 +411,7 @@ private slots:
         } catch (const ErroPrograma& e) {
             QVERIFY(e.mensagem().contains(QStringLiteral("não foi encontrado")));
         }
-        QVERIFY(!QFile::exists(dir->filePath("nada/Golazzo.db")));
+        QVERIFY(!QFile::exists(banco->pasta("nada/Golazzo.db")));
     }
 
     void bancoDanificadoDaMensagemClara()

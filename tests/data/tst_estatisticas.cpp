@@ -1,4 +1,5 @@
 // The status rule and the rebuild of both clubs' figures around every save.
+#include "BancoTeste.h"
 #include "data/Banco.h"
 #include "data/Dataset.h"
 #include "data/Esquema.h"
@@ -37,7 +38,7 @@ Q_DECLARE_METATYPE(Figuras)
 class TstEstatisticas : public QObject {
     Q_OBJECT
 
-    QTemporaryDir* dir = nullptr;
+    BancoTeste* banco = nullptr;
 
     Figuras figuras(int codigo)
     {
@@ -82,20 +83,11 @@ class TstEstatisticas : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        dir = new QTemporaryDir;
-        Caminhos::defineAtual(dir->path());
-        QSqlDatabase d = Banco::abre(Caminhos::atual().banco(), QStringLiteral("fixture"), true);
-        Esquema::cria(d);
-        preenche(d);
-        d = QSqlDatabase();
-        Banco::fecha(QStringLiteral("fixture"));
-    }
+    void init() { banco = new BancoTeste(preenche); }
     void cleanup()
     {
-        Banco::fechaPrincipal();
-        delete dir;
+        delete banco;
+        banco = nullptr;
     }
 
     void aproveitamento_data()

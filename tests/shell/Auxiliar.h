@@ -3,6 +3,8 @@
 // way to act on a modal window from inside its own event loop.
 #include "shell/Caminhos.h"
 #include "shell/Ini.h"
+#include "shell/Menu.h"
+#include "shell/pPatrocinio.h"
 
 #include <QApplication>
 #include <QDir>
@@ -12,6 +14,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QTimer>
+#include <QtTest>
 #include <QWidget>
 #include <functional>
 
@@ -98,6 +101,38 @@ template <class T>
 std::function<QWidget*()> modal()
 {
     return [] { return qobject_cast<T*>(QApplication::activeModalWidget()); };
+}
+
+// The menu that holds the current skin, as at program start.
+struct MenuAberto {
+    MenuAberto() { fmMenu = &menu; }
+    ~MenuAberto() { fmMenu = nullptr; }
+    TfmMenu menu;
+};
+
+// The sponsorship page, created as at program start.
+struct PatrocinioAberto {
+    PatrocinioAberto() { fPatrocinio = new TfPatrocinio; }
+    ~PatrocinioAberto()
+    {
+        delete fPatrocinio;
+        fPatrocinio = nullptr;
+    }
+};
+
+// The picture of sponsor slot 1 to 6 on a framed screen.
+inline QLabel* figura(QWidget* tela, int slot)
+{
+    static const char* nomes[] = {"im1", "im2", "im3", "im4", "im5", "Image10"};
+    return tela->findChild<QLabel*>(QLatin1String(nomes[slot - 1]));
+}
+
+// Shows a window and waits until it is the active one.
+inline void mostra(QWidget* w)
+{
+    w->show();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QApplication::processEvents();
 }
 
 } // namespace aux

@@ -20,6 +20,11 @@
 
 namespace {
 
+using aux::MenuAberto;
+using aux::PatrocinioAberto;
+using aux::figura;
+using aux::mostra;
+
 // A framed screen that counts its own activation steps.
 class TelaTeste : public TfmPadrao {
 public:
@@ -34,28 +39,6 @@ protected:
     void ativacao() override { ++ativacoes; }
 };
 
-// The menu that holds the current skin, as at program start.
-struct MenuAberto {
-    MenuAberto() { fmMenu = &menu; }
-    ~MenuAberto() { fmMenu = nullptr; }
-    TfmMenu menu;
-};
-
-struct PatrocinioAberto {
-    PatrocinioAberto() { fPatrocinio = new TfPatrocinio; }
-    ~PatrocinioAberto()
-    {
-        delete fPatrocinio;
-        fPatrocinio = nullptr;
-    }
-};
-
-QLabel* figura(QWidget* tela, int slot)
-{
-    static const char* nomes[] = {"im1", "im2", "im3", "im4", "im5", "Image10"};
-    return tela->findChild<QLabel*>(QLatin1String(nomes[slot - 1]));
-}
-
 // The hint the user gets when resting the pointer on a widget (empty: none).
 QString dica(QWidget* w)
 {
@@ -69,13 +52,6 @@ QString dica(QWidget* w)
     const QString t = QToolTip::isVisible() ? QToolTip::text() : QString();
     QToolTip::hideText();
     return t;
-}
-
-void mostra(QWidget* w)
-{
-    w->show();
-    QVERIFY(QTest::qWaitForWindowActive(w));
-    QApplication::processEvents();
 }
 
 // Opens a child screen from the screen and closes it again with its close button.

@@ -15,27 +15,9 @@
 
 namespace {
 
-struct PatrocinioAberto {
-    PatrocinioAberto() { fPatrocinio = new TfPatrocinio; }
-    ~PatrocinioAberto()
-    {
-        delete fPatrocinio;
-        fPatrocinio = nullptr;
-    }
-};
-
-QLabel* figura(QWidget* tela, int slot)
-{
-    static const char* nomes[] = {"im1", "im2", "im3", "im4", "im5", "Image10"};
-    return tela->findChild<QLabel*>(QLatin1String(nomes[slot - 1]));
-}
-
-void mostra(QWidget* w)
-{
-    w->show();
-    QVERIFY(QTest::qWaitForWindowActive(w));
-    QApplication::processEvents();
-}
+using aux::PatrocinioAberto;
+using aux::figura;
+using aux::mostra;
 
 void pagina(int slot)
 {

@@ -21,12 +21,7 @@
 
 namespace {
 
-void mostra(QWidget* w)
-{
-    w->show();
-    QVERIFY(QTest::qWaitForWindowActive(w));
-    QApplication::processEvents();
-}
+using aux::mostra;
 
 // Every rules page of the tree says which page it is.
 void paginasDeRegras()

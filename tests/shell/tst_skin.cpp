@@ -18,11 +18,8 @@
 
 namespace {
 
-struct MenuAberto {
-    MenuAberto() { fmMenu = &menu; }
-    ~MenuAberto() { fmMenu = nullptr; }
-    TfmMenu menu;
-};
+using aux::MenuAberto;
+using aux::mostra;
 
 QStringList itens(QListWidget* l)
 {
@@ -44,13 +41,6 @@ void clica(QListWidget* l, const QString& nome)
     QVERIFY(!achados.isEmpty());
     l->scrollToItem(achados.first());
     QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(achados.first()).center());
-}
-
-void mostra(QWidget* w)
-{
-    w->show();
-    QVERIFY(QTest::qWaitForWindowActive(w));
-    QApplication::processEvents();
 }
 
 QColor corDaFaixa(QWidget* tela)
