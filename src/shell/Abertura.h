@@ -3,7 +3,9 @@
 // instance reference, shown modally and freed when it closes. The opener's
 // handler resumes after it.
 #include <QDialog>
+#include <QGuiApplication>
 #include <QPointer>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
 #include <functional>
@@ -14,8 +16,11 @@
 // is not freed.
 inline void mostraModal(QDialog* tela, QWidget* abridor)
 {
-    tela->setWindowState(tela->windowState() | Qt::WindowMaximized);
     QPointer<QWidget> volta(abridor ? abridor->window() : nullptr);
+    // Maximised also where no window manager honours the request.
+    if (QScreen* s = volta ? volta->screen() : QGuiApplication::primaryScreen())
+        tela->setGeometry(s->availableGeometry());
+    tela->setWindowState(tela->windowState() | Qt::WindowMaximized);
     if (volta && (!tela->parentWidget() || tela->parentWidget()->window() != volta)) {
         // A window made by someone else (the sponsorship page) still stays above its opener.
         tela->winId();
