@@ -1,8 +1,6 @@
 #include "shell/Dicas.h"
 
 #include <QApplication>
-#include <QFontMetrics>
-#include <QHelpEvent>
 #include <QProxyStyle>
 #include <QToolTip>
 #include <QWidget>
@@ -10,8 +8,6 @@
 namespace Dicas {
 
 namespace {
-
-constexpr int kLarguraMaxima = 200;
 
 class EstiloDicas : public QProxyStyle {
 public:
@@ -26,40 +22,17 @@ public:
     }
 };
 
-// Breaks a plain hint into lines no wider than the hint window allows.
-QString quebra(const QString& texto, const QFont& fonte)
-{
-    const QFontMetrics fm(fonte);
-    if (fm.horizontalAdvance(texto) <= kLarguraMaxima)
-        return texto;
-    QStringList linhas;
-    QString linha;
-    for (const QString& palavra : texto.split(QLatin1Char(' '))) {
-        const QString tentativa = linha.isEmpty() ? palavra : linha + QLatin1Char(' ') + palavra;
-        if (!linha.isEmpty() && fm.horizontalAdvance(tentativa) > kLarguraMaxima) {
-            linhas << linha;
-            linha = palavra;
-        } else {
-            linha = tentativa;
-        }
-    }
-    linhas << linha;
-    return linhas.join(QLatin1Char('\n'));
-}
-
+// Hints hide after five seconds. The widget still decides whether and what
+// it shows (a sponsor slot switched off shows none), so the event goes on to it.
 class FiltroDicas : public QObject {
 public:
     using QObject::QObject;
     bool eventFilter(QObject* obj, QEvent* ev) override
     {
-        if (ev->type() != QEvent::ToolTip)
-            return false;
-        auto* w = qobject_cast<QWidget*>(obj);
-        if (!w || w->toolTip().isEmpty())
-            return false;
-        auto* he = static_cast<QHelpEvent*>(ev);
-        QToolTip::showText(he->globalPos(), quebra(w->toolTip(), QToolTip::font()), w, QRect(), 5000);
-        return true;
+        if (ev->type() == QEvent::ToolTip)
+            if (auto* w = qobject_cast<QWidget*>(obj); w && w->toolTipDuration() < 0)
+                w->setToolTipDuration(5000);
+        return false;
     }
 };
 
