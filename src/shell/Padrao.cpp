@@ -69,6 +69,14 @@ void ligaContador()
     });
 }
 
+// The central handler reports an error of an activation once the activation
+// event is over, so that its message box is not opened in the middle of the
+// window system's change of the active window.
+void reportaAposAtivacao(std::exception_ptr erro)
+{
+    QTimer::singleShot(0, qApp, [erro] { Erros::protege([erro] { std::rethrow_exception(erro); }); });
+}
+
 // ---------------------------------------------------------------------------
 
 QLabel* figuraEsticada(const QString& recurso, QWidget* pai, const char* nome)
@@ -497,7 +505,6 @@ void TfmPadrao::defineCliqueSlot(int slot, std::function<void(int)> clique)
 
 bool TfmPadrao::FormActivate()
 {
-    std::exception_ptr erro;
     try {
         const Caminhos& c = Caminhos::atual();
         d->Image5->setPixmap(carregaImagem(c.bordaA()));
@@ -520,15 +527,11 @@ bool TfmPadrao::FormActivate()
             f->setToolTip(d->hints[n - 1]);
         }
     } catch (...) {
-        erro = std::current_exception();
+        // The activation stops here.
+        reportaAposAtivacao(std::current_exception());
+        return false;
     }
-    if (!erro)
-        return true;
-    // The activation stops here. The central handler reports the error once the
-    // activation event is over, so that its message box is not opened in the
-    // middle of the window system's change of the active window.
-    QTimer::singleShot(0, qApp, [erro] { Erros::protege([erro] { std::rethrow_exception(erro); }); });
-    return false;
+    return true;
 }
 
 void TfmPadrao::im1Click(int slot)
@@ -552,8 +555,15 @@ bool TfmPadrao::event(QEvent* e)
 {
     const bool conta = d->vigia.conta(e);
     const bool r = QDialog::event(e);
-    if (conta && FormActivate())
-        ativacao();
+    if (conta && FormActivate()) {
+        // An error the screen's own steps leave uncaught stops them the same way;
+        // it must not leave the event handler.
+        try {
+            ativacao();
+        } catch (...) {
+            reportaAposAtivacao(std::current_exception());
+        }
+    }
     return r;
 }
 

@@ -66,7 +66,8 @@ public:
 
 protected:
     // The screen's own activation steps; they run after the frame's activation
-    // and only when it went through every step.
+    // and only when it went through every step. An error they throw stops them
+    // and is reported like one of the frame's own steps.
     virtual void ativacao() {}
 
     // The frame's activation (FormActivate): borders, skin badge, strip colour,

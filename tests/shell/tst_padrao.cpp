@@ -4,6 +4,7 @@
 
 #include "ArvoreTeste.h"
 #include "shell/Abertura.h"
+#include "shell/Erros.h"
 #include "shell/Menu.h"
 #include "shell/Padrao.h"
 #include "shell/VisorHtml.h"
@@ -37,6 +38,19 @@ public:
 
 protected:
     void ativacao() override { ++ativacoes; }
+};
+
+// A framed screen whose own activation step fails on a picture it cannot read.
+class TelaComPassoFalho : public TelaTeste {
+public:
+    QString arquivo;
+
+protected:
+    void ativacao() override
+    {
+        TelaTeste::ativacao();
+        carregaImagem(arquivo);
+    }
 };
 
 // The hint the user gets when resting the pointer on a widget (empty: none).
@@ -89,6 +103,7 @@ private slots:
     void figuraAusenteParaAtivacao();
     void figuraAusenteNaReativacaoMantemSlots();
     void mensagemDeErroNaoReativa();
+    void erroNoPassoDaTelaEhReportado();
     void trocaDeAplicativoNaoAtiva();
     void voltaDaOutraTelaAposTrocaDeAplicativo();
     void abreTelaLiberaAoFechar();
@@ -335,6 +350,26 @@ void TstPadrao::mensagemDeErroNaoReativa()
     fecha.stop();
     QCOMPARE(caixas, 1);
     QCOMPARE(tela.ativacoes, 0);
+}
+
+void TstPadrao::erroNoPassoDaTelaEhReportado()
+{
+    // An error the screen's own steps do not catch is reported; the screen stays
+    // open and its next activation runs again.
+    ArvoreTeste arvore;
+    MensagensCapturadas msgs;
+    TelaComPassoFalho tela;
+    tela.arquivo = arvore.raiz() + QStringLiteral("/Imagens/Falta.bmp");
+    mostra(&tela);
+    QTRY_COMPARE(msgs.lista.size(), 1);
+    QVERIFY2(msgs.lista.first().contains(tela.arquivo), qPrintable(msgs.lista.first()));
+    QCOMPARE(tela.ativacoes, 1);
+    QVERIFY(tela.isVisible());
+
+    abreEFechaFilho(&tela);
+    QTRY_COMPARE(msgs.lista.size(), 2);
+    QCOMPARE(tela.ativacoes, 2);
+    QVERIFY(tela.isVisible());
 }
 
 void TstPadrao::trocaDeAplicativoNaoAtiva()
