@@ -38,6 +38,13 @@ TfPatrocinio::TfPatrocinio(QWidget* parent)
     FormCreate();
 }
 
+TfPatrocinio::~TfPatrocinio()
+{
+    // Freed with its owner (the menu, at exit): the reference does not outlive it.
+    if (fPatrocinio == this)
+        fPatrocinio = nullptr;
+}
+
 void TfPatrocinio::FormCreate()
 {
     wbPatrocinio->carrega(Caminhos::atual().patrocinioInicial());

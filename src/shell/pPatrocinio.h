@@ -11,6 +11,7 @@ class TfPatrocinio : public TfmPadrao {
     Q_OBJECT
 public:
     explicit TfPatrocinio(QWidget* parent = nullptr);
+    ~TfPatrocinio() override;
 
     QWidget* Panel9 = nullptr;
     VisorHtml* wbPatrocinio = nullptr;

@@ -93,6 +93,12 @@ TfSkin::TfSkin(QWidget* parent)
     FormCreate();
 }
 
+TfSkin::~TfSkin()
+{
+    if (fSkin == this)
+        fSkin = nullptr;
+}
+
 QString TfSkin::enderecoSkins()
 {
     return QStringLiteral("http://www.golazzo2001.com.br/skins.htm");

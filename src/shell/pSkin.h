@@ -12,6 +12,7 @@ class TfSkin : public TfmPadrao {
     Q_OBJECT
 public:
     explicit TfSkin(QWidget* parent = nullptr);
+    ~TfSkin() override;
 
     QLabel* texto1 = nullptr;
     QListWidget* lbSkins = nullptr;

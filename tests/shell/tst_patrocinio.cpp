@@ -52,6 +52,7 @@ private slots:
     void cliqueNoLugar_data();
     void cliqueNoLugar();
     void indexAusenteMostraPaginaPropria();
+    void referenciaSaiComODono();
 };
 
 void TstPatrocinio::paginaInicial()
@@ -178,6 +179,17 @@ void TstPatrocinio::indexAusenteMostraPaginaPropria()
     QCOMPARE(caption, QStringLiteral(" Terceiro"));
     QVERIFY2(texto.contains(QStringLiteral("A página não pode ser exibida")), qPrintable(texto));
     QCOMPARE(msgs.lista, QStringList());
+}
+
+void TstPatrocinio::referenciaSaiComODono()
+{
+    // The page made at start belongs to the menu and is freed with it; the
+    // reference must not point to it afterwards.
+    ArvoreTeste arvore;
+    auto* dono = new QWidget;
+    fPatrocinio = new TfPatrocinio(dono);
+    delete dono;
+    QVERIFY(!fPatrocinio);
 }
 
 QTEST_MAIN(TstPatrocinio)

@@ -101,6 +101,7 @@ private slots:
     void falhaAoGravarMantemTelaAberta();
     void ativacaoVoltaAoSkinAtual();
     void linkAbreNavegador();
+    void referenciaSaiComODono();
 };
 
 void TstSkin::lista_data()
@@ -346,6 +347,20 @@ void TstSkin::linkAbreNavegador()
     QCOMPARE(navegador.abertos.size(), 1);
     QCOMPARE(navegador.abertos.first().fileName(), QStringLiteral("skins.htm"));
     QCOMPARE(navegador.abertos.first().toString(), TfSkin::enderecoSkins());
+}
+
+void TstSkin::referenciaSaiComODono()
+{
+    // The skins screen made at start belongs to the menu and is freed with it;
+    // one opened from the menu and freed leaves that reference alone.
+    ArvoreTeste arvore;
+    auto* dono = new QWidget;
+    fSkin = new TfSkin(dono);
+    TfSkin* daInicial = fSkin;
+    delete new TfSkin(dono);
+    QVERIFY(fSkin == daInicial);
+    delete dono;
+    QVERIFY(!fSkin);
 }
 
 QTEST_MAIN(TstSkin)
