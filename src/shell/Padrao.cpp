@@ -5,7 +5,6 @@
 #include "shell/Erros.h"
 #include "shell/Ini.h"
 #include "shell/Menu.h"
-#include "shell/VisorHtml.h"
 #include "shell/pPatrocinio.h"
 
 #include <QApplication>
@@ -536,12 +535,9 @@ bool TfmPadrao::FormActivate()
 
 void TfmPadrao::im1Click(int slot)
 {
-    const Caminhos& c = Caminhos::atual();
-    const QString titulo = Ini::le(c.slotConfig(slot), QStringLiteral("Patrocinio"), QStringLiteral("Titulo"), QString());
     if (!fPatrocinio)
         fPatrocinio = new TfPatrocinio();
-    fPatrocinio->setCaption(QLatin1Char(' ') + titulo);
-    fPatrocinio->wbPatrocinio->carrega(c.slotPagina(slot));
+    fPatrocinio->imClick(slot); // its caption and page, set before it is shown
     // A page already on screen is only refreshed; it is never shown modally twice.
     if (!fPatrocinio->isVisible())
         mostraModal(fPatrocinio, this);

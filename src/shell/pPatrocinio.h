@@ -17,7 +17,8 @@ public:
     VisorHtml* wbPatrocinio = nullptr;
     QWidget* Panel10 = nullptr;
 
-    // The in-place slot click: caption and page of slot n, the window stays as it is.
+    // Caption and page of slot n: the in-place slot click, and what the frame's
+    // slot click sets before it shows this page.
     void imClick(int slot);
 
 protected:
