@@ -107,7 +107,6 @@ public:
         : QLabel(pai)
         , numero(numero)
     {
-        setProperty("slotPatrocinio", numero);
         setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
 
@@ -271,8 +270,6 @@ struct TfmPadrao::Privado {
     QLabel* Image5 = nullptr;
     QLabel* imSkin = nullptr;
     std::array<FiguraSlot*, 6> figuras{};
-    std::array<QString, 6> hints;
-    std::array<bool, 6> ligados{};
     VigiaAtivacao vigia;
 };
 
@@ -468,11 +465,6 @@ QString TfmPadrao::skinAtual()
                    QStringLiteral("Golazzo 2001"));
 }
 
-int TfmPadrao::numeroDoSlot(const QWidget* figura)
-{
-    return figura ? figura->property("slotPatrocinio").toInt() : 0;
-}
-
 void TfmPadrao::mostraSkin(const QString& skin)
 {
     const QPixmap badge = carregaImagem(Caminhos::atual().skin(skin));
@@ -481,19 +473,14 @@ void TfmPadrao::mostraSkin(const QString& skin)
     d->pnCaption->update();
 }
 
-QLabel* TfmPadrao::figuraSlot(int slot) const
-{
-    return slot >= 1 && slot <= 6 ? d->figuras[slot - 1] : nullptr;
-}
-
 QString TfmPadrao::hintSlot(int slot) const
 {
-    return slot >= 1 && slot <= 6 ? d->hints[slot - 1] : QString();
+    return slot >= 1 && slot <= 6 ? d->figuras[slot - 1]->toolTip() : QString();
 }
 
 bool TfmPadrao::slotLigado(int slot) const
 {
-    return slot >= 1 && slot <= 6 && d->ligados[slot - 1];
+    return slot >= 1 && slot <= 6 && d->figuras[slot - 1]->dicaLigada;
 }
 
 void TfmPadrao::defineCliqueSlot(int slot, std::function<void(int)> clique)
@@ -521,9 +508,7 @@ bool TfmPadrao::FormActivate()
             else
                 f->clique = [this](int s) { im2Click(s); };
             f->dicaLigada = ligado;
-            d->ligados[n - 1] = ligado;
-            d->hints[n - 1] = Ini::le(ini, secao, QStringLiteral("Hint"), QString());
-            f->setToolTip(d->hints[n - 1]);
+            f->setToolTip(Ini::le(ini, secao, QStringLiteral("Hint"), QString()));
         }
     } catch (...) {
         // The activation stops here.

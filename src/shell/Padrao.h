@@ -57,9 +57,6 @@ public:
     // The current skin name: the menu's edSkin, or "config.ini" when there is no menu.
     static QString skinAtual();
 
-    // Number of the sponsor slot (1..6) of a slot picture; 0 for other widgets.
-    static int numeroDoSlot(const QWidget* figura);
-
     // Slot clicks: im1Click opens the sponsorship page, im2Click does nothing.
     void im1Click(int slot);
     void im2Click(int slot);
@@ -78,9 +75,8 @@ protected:
     // (the skins screen's preview). Throws ErroArquivo when the picture is missing.
     void mostraSkin(const QString& skin);
 
-    // The slot pictures im1..im5 and Image10 (slot 6), what the last activation
-    // read for each, and a way to give a slot another click handler.
-    QLabel* figuraSlot(int slot) const;
+    // What the last activation read for slot 1..6 (the pictures im1..im5 and
+    // Image10), and a way to give a slot another click handler.
     QString hintSlot(int slot) const;
     bool slotLigado(int slot) const;
     void defineCliqueSlot(int slot, std::function<void(int)> clique);
