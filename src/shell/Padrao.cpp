@@ -489,6 +489,21 @@ void TfmPadrao::defineCliqueSlot(int slot, std::function<void(int)> clique)
         d->figuras[slot - 1]->clique = std::move(clique);
 }
 
+std::pair<QWidget*, QWidget*> TfmPadrao::centroEntreEspacos(QWidget* meio, const char* acima, const char* abaixo)
+{
+    auto* l = new QVBoxLayout(d->centro);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(0);
+    QWidget* cima = painel(d->centro, acima, kPagina);
+    cima->setFixedHeight(5);
+    QWidget* baixo = painel(d->centro, abaixo, kPagina);
+    baixo->setFixedHeight(5);
+    l->addWidget(cima);
+    l->addWidget(meio, 1);
+    l->addWidget(baixo);
+    return {cima, baixo};
+}
+
 bool TfmPadrao::FormActivate()
 {
     try {

@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QString>
 #include <functional>
+#include <utility>
 
 class QLabel;
 class QToolButton;
@@ -80,6 +81,11 @@ protected:
     QString hintSlot(int slot) const;
     bool slotLigado(int slot) const;
     void defineCliqueSlot(int slot, std::function<void(int)> clique);
+
+    // Fills the centre area with a column: a 5-pixel strip in the page colour
+    // (named acima), the widget meio taking the rest, and another strip (abaixo).
+    // Returns the two strips, top first.
+    std::pair<QWidget*, QWidget*> centroEntreEspacos(QWidget* meio, const char* acima, const char* abaixo);
 
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;

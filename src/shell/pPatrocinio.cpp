@@ -4,37 +4,16 @@
 #include "shell/Ini.h"
 #include "shell/VisorHtml.h"
 
-#include <QVBoxLayout>
+#include <tuple>
 
 TfPatrocinio* fPatrocinio = nullptr;
-
-namespace {
-QWidget* espacador(QWidget* pai, const char* nome)
-{
-    auto* w = new QWidget(pai);
-    w->setObjectName(QLatin1String(nome));
-    w->setFixedHeight(5);
-    w->setAutoFillBackground(true);
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, QColor(156, 174, 197));
-    w->setPalette(p);
-    return w;
-}
-}
 
 TfPatrocinio::TfPatrocinio(QWidget* parent)
     : TfmPadrao(parent)
 {
-    auto* l = new QVBoxLayout(centro());
-    l->setContentsMargins(0, 0, 0, 0);
-    l->setSpacing(0);
-    Panel9 = espacador(centro(), "Panel9");
-    l->addWidget(Panel9);
     wbPatrocinio = new VisorHtml(centro());
     wbPatrocinio->setObjectName(QStringLiteral("wbPatrocinio"));
-    l->addWidget(wbPatrocinio, 1);
-    Panel10 = espacador(centro(), "Panel10");
-    l->addWidget(Panel10);
+    std::tie(Panel9, Panel10) = centroEntreEspacos(wbPatrocinio, "Panel9", "Panel10");
     FormCreate();
 }
 
