@@ -364,12 +364,12 @@ TfmPadrao::TfmPadrao(QWidget* parent)
     l2->setContentsMargins(0, 0, 0, 0);
     l2->setSpacing(0);
     QLabel* Image3 = figuraEsticada(QStringLiteral(":/moldura/Image3.png"), Panel2, "Image3");
-    Image3->setFixedHeight(23);
+    Image3->setFixedHeight(kAlturaFaixa);
     l2->addWidget(Image3);
     d->centro = painel(Panel2, "centro", kPagina);
     l2->addWidget(d->centro, 1);
     QLabel* Image8 = figuraEsticada(QStringLiteral(":/moldura/Image8.png"), Panel2, "Image8");
-    Image8->setFixedHeight(23);
+    Image8->setFixedHeight(kAlturaFaixa);
     l2->addWidget(Image8);
 
     // Right column.

@@ -43,6 +43,9 @@ public:
 
     // The centre area between the top and bottom strips, where each screen puts its controls.
     QWidget* centro() const;
+    // Height of those strips. Design places count from the top of the centre
+    // area, strip included: a control at y stands at y - kAlturaFaixa in centro().
+    static constexpr int kAlturaFaixa = 23;
 
     // The rotated caption of the strip (LMDLabelFill1); every caption begins with one space.
     void setCaption(const QString& texto);

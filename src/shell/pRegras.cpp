@@ -10,7 +10,7 @@ namespace {
 
 struct Botao {
     const char* nome;
-    int topo; // from the top of the page area, the 23-pixel strip included
+    int topo; // from the top of the centre area, its top strip included
     const char* caption;
     const char* hint;
 };
@@ -40,9 +40,6 @@ const Botao kBotoes[] = {
     {"DFWAOLButton20", 550, "4º Árbitro", "O Quarto Árbitro"},
 };
 
-// centro() begins below the frame's 23-pixel top strip.
-constexpr int kFaixa = 23;
-
 } // namespace
 
 TfRegras::TfRegras(QWidget* parent)
@@ -51,18 +48,14 @@ TfRegras::TfRegras(QWidget* parent)
     setCaption(QStringLiteral(" REGRAS"));
     wbRegras = new VisorHtml(centro());
     wbRegras->setObjectName(QStringLiteral("wbRegras"));
-    wbRegras->setGeometry(81, 28 - kFaixa, 571, 545);
+    wbRegras->setGeometry(81, 28 - kAlturaFaixa, 571, 545);
 
-    QFont fonte(QStringLiteral("Arial"));
-    fonte.setPixelSize(11);
-    fonte.setBold(true);
     for (int pagina = 0; pagina < int(std::size(kBotoes)); ++pagina) {
         const Botao& b = kBotoes[pagina];
         auto* botao = new BotaoAzul(QString::fromUtf8(b.caption), centro());
         botao->setObjectName(QLatin1String(b.nome));
         botao->setToolTip(QString::fromUtf8(b.hint));
-        botao->setFont(fonte);
-        botao->setGeometry(0, b.topo - kFaixa, 71, 23);
+        botao->setGeometry(0, b.topo - kAlturaFaixa, 71, 23);
         botao->setProperty("paginaRegra", pagina);
         connect(botao, &QPushButton::clicked, this, [this, botao] { Button1Click(botao); });
         botoes.append(botao);

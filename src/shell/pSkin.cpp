@@ -18,9 +18,6 @@
 TfSkin* fSkin = nullptr;
 
 namespace {
-// centro() begins below the frame's 23-pixel top strip.
-constexpr int kFaixa = 23;
-
 QFont tahoma(int px)
 {
     QFont f(QStringLiteral("Tahoma"));
@@ -44,7 +41,7 @@ TfSkin::TfSkin(QWidget* parent)
                                 QString(), QString(),
                                 QStringLiteral("Para importar mais skins acesse o endereço da interner mostrado abaixo:")}
                         .join(QLatin1Char('\n')));
-    texto1->setGeometry(16, 40 - kFaixa, 269, 87);
+    texto1->setGeometry(16, 40 - kAlturaFaixa, 269, 87);
 
     lbSkins = new QListWidget(centro());
     lbSkins->setObjectName(QStringLiteral("lbSkins"));
@@ -59,12 +56,12 @@ TfSkin::TfSkin(QWidget* parent)
     pl.setColor(QPalette::Inactive, QPalette::Highlight, QColor(52, 105, 165));
     pl.setColor(QPalette::Inactive, QPalette::HighlightedText, Qt::white);
     lbSkins->setPalette(pl);
-    lbSkins->setGeometry(322, 40 - kFaixa, 173, 519);
+    lbSkins->setGeometry(322, 40 - kAlturaFaixa, 173, 519);
 
     DFWAOLButton1 = new BotaoAzul(QStringLiteral("Seleciona"), centro());
     DFWAOLButton1->setObjectName(QStringLiteral("DFWAOLButton1"));
     DFWAOLButton1->setToolTip(QStringLiteral("Seleciona um Skin"));
-    DFWAOLButton1->setGeometry(514, 40 - kFaixa, 125, 23);
+    DFWAOLButton1->setGeometry(514, 40 - kAlturaFaixa, 125, 23);
 
     lbMaisSkins = new QLabel(centro());
     lbMaisSkins->setObjectName(QStringLiteral("lbMaisSkins"));
@@ -74,7 +71,7 @@ TfSkin::TfSkin(QWidget* parent)
                              .arg(enderecoSkins().toHtmlEscaped()));
     lbMaisSkins->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     lbMaisSkins->setCursor(Qt::PointingHandCursor);
-    lbMaisSkins->move(16, 126 - kFaixa);
+    lbMaisSkins->move(16, 126 - kAlturaFaixa);
     lbMaisSkins->adjustSize();
     connect(lbMaisSkins, &QLabel::linkActivated, this, [](const QString& endereco) {
         QDesktopServices::openUrl(QUrl(endereco));
