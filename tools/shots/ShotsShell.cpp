@@ -14,11 +14,13 @@
 
 namespace {
 
-void mostra(QWidget* w)
+// Shows a window at a size and waits until it is active, so its activation has run.
+void mostra(QWidget* w, QSize tamanho = QSize(1028, 753))
 {
-    w->resize(1028, 753);
+    w->resize(tamanho);
     w->show();
-    QTest::qWaitForWindowActive(w);
+    if (!QTest::qWaitForWindowActive(w))
+        qWarning("golazzo-shots: a janela não ficou ativa; a imagem pode sair sem a ativação");
     QApplication::processEvents();
 }
 
@@ -54,10 +56,7 @@ GZ_SHOT("regras-regra14", [](const QString& pasta) {
 GZ_SHOT("regras-maximizada", [](const QString& pasta) {
     ArvoreTeste arvore;
     TfRegras tela;
-    tela.resize(1440, 900);
-    tela.show();
-    QTest::qWaitForWindowActive(&tela);
-    QApplication::processEvents();
+    mostra(&tela, QSize(1440, 900));
     tela.grab().save(pasta + QStringLiteral("/regras-maximizada.png"));
 });
 
