@@ -200,6 +200,14 @@ void GradeJogos::mostraEditor()
         edit(atual);
 }
 
+void GradeJogos::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint dica)
+{
+    QTableView::closeEditor(editor, dica);
+    // Enter and Escape close the editor; the score cell shows it again once the
+    // closing is done (a move to another cell has opened its own by then).
+    QTimer::singleShot(0, this, &GradeJogos::mostraEditor);
+}
+
 void GradeJogos::mouseReleaseEvent(QMouseEvent* e)
 {
     QTableView::mouseReleaseEvent(e);

@@ -39,6 +39,7 @@ signals:
 
 protected:
     void currentChanged(const QModelIndex& atual, const QModelIndex& anterior) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint dica) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 };
 

@@ -430,6 +430,34 @@ private slots:
         QVERIFY(c.editor());
     }
 
+    // Enter hands the typed score to the row, Escape takes it back; either way the
+    // score cell keeps its editor, and nothing is stored until the row is left.
+    void editorContinuaAberto_data()
+    {
+        QTest::addColumn<int>("tecla");
+        QTest::addColumn<QString>("mostrado");
+        QTest::newRow("Enter") << int(Qt::Key_Return) << "2";
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << "";
+    }
+
+    void editorContinuaAberto()
+    {
+        QFETCH(int, tecla);
+        QFETCH(QString, mostrado);
+        Cena c;
+        c.rodada(1);
+        const int cod = c.cod(0);
+        c.digita(QStringLiteral("2"));
+        QPointer<QLineEdit> antes = c.editor();
+        c.tecla(Qt::Key(tecla));
+        QTRY_VERIFY(!antes);
+        QTRY_VERIFY(c.editor());
+        QCOMPARE(c.tela->dbJogos->currentIndex(), c.modelo()->index(0, G::kGols1));
+        QCOMPARE(c.editor()->text(), mostrado);
+        QCOMPARE(c.celula(0, G::kGols1), mostrado);
+        QVERIFY(c.jogo(cod, QStringLiteral("Gols_Time1")).isNull());
+    }
+
     // The editor takes only digits, at most two; the model refuses any other value with a message.
     void entradaInvalida_data()
     {
