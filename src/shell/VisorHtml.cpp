@@ -18,9 +18,10 @@ bool ehExterno(const QUrl& url)
         || s == QLatin1String("ftp");
 }
 
+// A file on this machine; a file URL naming a host would reach a network share.
 bool ehLocal(const QUrl& url)
 {
-    return url.isLocalFile() || url.scheme().isEmpty();
+    return (url.isLocalFile() && url.host().isEmpty()) || url.scheme().isEmpty();
 }
 
 // Pages are UTF-8 or, when they are not valid UTF-8, Windows-1252.
@@ -119,7 +120,7 @@ QVariant VisorHtml::loadResource(int tipo, const QUrl& nome)
         url = source().resolved(nome);
     if (url.scheme() == QLatin1String("qrc") || url.scheme() == QLatin1String("data"))
         return QTextBrowser::loadResource(tipo, nome);
-    if (!url.isLocalFile())
+    if (!url.isLocalFile() || !url.host().isEmpty())
         return QVariant(); // nothing is requested from a network
 
     if (tipo == QTextDocument::HtmlResource) {

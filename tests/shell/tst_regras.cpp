@@ -158,7 +158,8 @@ void TstRegras::visorSegueLinks()
     const QString pasta = arvore.raiz() + QStringLiteral("/paginas");
     aux::escreve(pasta + "/a.htm", "<html><body><p>Primeira</p><a href=\"sub/b.htm\">adiante</a> "
                                    "<a href=\"http://exemplo.invalid/x.htm\">fora</a> "
-                                   "<a href=\"falta.htm\">quebrado</a></body></html>");
+                                   "<a href=\"falta.htm\">quebrado</a> "
+                                   "<a href=\"file://servidor/compartilhado/d.htm\">rede</a></body></html>");
     aux::escreve(pasta + "/sub/b.htm", "<html><body><p>Segunda</p><a href=\"../a.htm\">volta</a></body></html>");
     // A page in Windows-1252, as older editors save them.
     aux::escreve(pasta + "/c.htm", QByteArray("<html><body><p>Cora\xe7\xe3o</p></body></html>"));
@@ -189,6 +190,11 @@ void TstRegras::visorSegueLinks()
     segue(3); // a link to a missing page shows the program's own page
     QVERIFY(visor.toPlainText().contains(VisorHtml::tituloPaginaAusente()));
     QVERIFY(visor.paginaAusente());
+
+    visor.carrega(pasta + "/a.htm");
+    segue(4); // a file on another machine is neither read nor handed on
+    QVERIFY(visor.toPlainText().contains("Primeira"));
+    QCOMPARE(navegador.abertos.size(), 1);
 
     visor.carrega(pasta + "/c.htm");
     QVERIFY(visor.toPlainText().contains(QStringLiteral("Coração")));
