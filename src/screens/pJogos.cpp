@@ -412,6 +412,15 @@ void TfJogos::largaEdicao()
     modelo->descarta();
 }
 
+bool TfJogos::gravaEdicao()
+{
+    dbJogos->confirmaEditor();
+    if (modelo->grava())
+        return true;
+    modelo->descarta();
+    return false;
+}
+
 void TfJogos::btnVisaoClick(int numero)
 {
     largaEdicao();
@@ -529,12 +538,9 @@ void TfJogos::imAlterarDataClick()
 {
     if (!Table1->isOpen() || Table1->isEmpty())
         return;
-    dbJogos->confirmaEditor();
-    if (!modelo->grava()) {
-        // The row could not be saved: what is stored stays, and the date is not changed now.
-        modelo->descarta();
+    // The row could not be saved: what is stored stays, and the date is not changed now.
+    if (!gravaEdicao())
         return;
-    }
     const int cod = Table1->asInt(QStringLiteral("Cod_Jogo"));
     abreTela<TfAltera>(fAltera, this, [cod](TfAltera* t) { t->defineCodJogo(cod); });
     if (rbData->isChecked())
@@ -552,9 +558,7 @@ void TfJogos::btClassificacaoClick()
 {
     // A result being typed is saved first: the standings then count it, and
     // the view pressed again on return does not drop it.
-    dbJogos->confirmaEditor();
-    if (!modelo->grava())
-        modelo->descarta();
+    gravaEdicao();
     abreTela<TfClassificacao>(fClassificacao, this);
 }
 

@@ -99,6 +99,8 @@ private:
     void visaoData();
     void aplicaPalpite(const QString& p1, const QString& p2, const QString& situacao);
     void largaEdicao();
+    // Saves the row being typed; when the save fails (reported) its typing is dropped.
+    bool gravaEdicao();
 
     int m_ultimo = 0;
 };
