@@ -36,6 +36,15 @@ const QColor kFundo(0x9C, 0xAE, 0xC5);
 const QColor kPlacarFundo(0xFF, 0xFF, 0x96);
 const QColor kPlacarTexto(0, 128, 0);
 
+// The grid's and the date view's font: Arial, 11 pixels.
+QFont arial11(bool negrito = false)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(11);
+    f.setBold(negrito);
+    return f;
+}
+
 const char* const kHints[29] = {
     "Jogos da Primeira Rodada", "Jogos da Segunda Rodada", "Jogos da Terceira Rodada", "Jogos da Quarta Rodada",
     "Jogos da Quinta Rodada", "Jogos da Sexta Rodada", "Jogos da Sétima Rodada", "Jogos da Oitava Rodada",
@@ -174,9 +183,7 @@ GradeJogos::GradeJogos(QWidget* parent)
     p.setColor(QPalette::Window, kFundo);
     setPalette(p);
     setAutoFillBackground(true);
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(11);
-    setFont(f);
+    setFont(arial11());
     verticalHeader()->setDefaultSectionSize(17);
     verticalHeader()->setMinimumSectionSize(17);
 }
@@ -260,9 +267,7 @@ TfJogos::TfJogos(QWidget* parent)
 
     // The grid and its columns.
     modelo = new ModeloDataset(Table1, this);
-    QFont negrito(QStringLiteral("Arial"));
-    negrito.setPixelSize(11);
-    negrito.setBold(true);
+    const QFont negrito = arial11(true);
     auto coluna = [&](const char* campo, int largura, Qt::Alignment al, bool bold = false) {
         ModeloDataset::Coluna c;
         c.campo = QLatin1String(campo);
@@ -353,10 +358,7 @@ TfJogos::TfJogos(QWidget* parent)
     rbData = new QRadioButton(QStringLiteral("Jogos do dia"));
     rbData->setObjectName(QStringLiteral("rbData"));
     rbData->setAutoExclusive(false);
-    QFont fr(QStringLiteral("Arial"));
-    fr.setPixelSize(11);
-    fr.setBold(true);
-    rbData->setFont(fr);
+    rbData->setFont(arial11(true));
     grade->addWidget(rbData, 12, 0, 1, 3);
     cbData = new QDateEdit(QDate::currentDate());
     cbData->setObjectName(QStringLiteral("cbData"));
