@@ -200,8 +200,6 @@ QTableView* TfClassificacao::criaGrade(Dataset* consulta, const QList<QPair<QStr
         if (campo == QLatin1String("Time")) {
             c.alinhamento = Qt::AlignLeft | Qt::AlignVCenter;
             c.largura = 112;
-        } else if (campo == QLatin1String("Colocacao")) {
-            c.largura = 28;
         } else if (campo == QLatin1String("Aproveitamento")) {
             c.largura = 34;
         } else if (campo == QLatin1String("Cod_Time")) {
