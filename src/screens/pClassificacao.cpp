@@ -8,6 +8,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPixmap>
@@ -205,15 +206,20 @@ QTableView* TfClassificacao::criaGrade(Dataset* consulta, const QList<QPair<QStr
         } else if (campo == QLatin1String("Cod_Time")) {
             c.largura = 22;
             c.soDecoracao = true;
-            // The club's icon from the menu's list, shrunk to fit the row.
-            c.decoracao = [altura](const QVariant& codigo) -> QVariant {
+            // The club's icon from the menu's list, shrunk to fit the row once, not on every repaint.
+            const int lado = std::min(15, altura - 1);
+            c.decoracao = [lado, icones = QHash<int, QPixmap>()](const QVariant& codigo) mutable -> QVariant {
                 if (!fmMenu || codigo.isNull())
                     return QVariant();
-                const QImage im = fmMenu->imTime(codigo.toInt());
-                if (im.isNull())
-                    return QVariant();
-                const int lado = std::min(15, altura - 1);
-                return QPixmap::fromImage(im.scaled(lado, lado, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+                const int cod = codigo.toInt();
+                auto it = icones.constFind(cod);
+                if (it == icones.constEnd()) {
+                    const QImage im = fmMenu->imTime(cod);
+                    it = icones.insert(cod, im.isNull() ? QPixmap()
+                                                        : QPixmap::fromImage(im.scaled(lado, lado, Qt::KeepAspectRatio,
+                                                                                       Qt::SmoothTransformation)));
+                }
+                return it->isNull() ? QVariant() : QVariant(*it);
             };
         }
         modelo->adicionaColuna(c);
