@@ -135,13 +135,11 @@ void TfAltera::btConfirmaClick()
 
         // Two matches may never agree in all seven key fields: name the one that is in the way.
         QSqlQuery q(Banco::principal());
-        q.prepare(QStringLiteral("SELECT \"Rodada\" FROM \"Jogos\" WHERE \"Apostador\" IS ? AND \"Dia\" = ? "
-                                 "AND \"Time1\" IS ? AND \"Time2\" IS ? AND \"Situacao\" IS ? AND \"Divisao\" IS ? "
-                                 "AND \"Rodada\" IS ? AND \"Cod_Jogo\" <> ?"));
-        for (const char* campo : {"Apostador"})
-            q.addBindValue(Table1->value(QLatin1String(campo)));
+        q.prepare(QStringLiteral("SELECT 1 FROM \"Jogos\" WHERE \"Dia\" = ? AND \"Apostador\" IS ? AND \"Time1\" IS ? "
+                                 "AND \"Time2\" IS ? AND \"Situacao\" IS ? AND \"Divisao\" IS ? AND \"Rodada\" IS ? "
+                                 "AND \"Cod_Jogo\" <> ?"));
         q.addBindValue(novo.toString(Qt::ISODate));
-        for (const char* campo : {"Time1", "Time2", "Situacao", "Divisao", "Rodada"})
+        for (const char* campo : {"Apostador", "Time1", "Time2", "Situacao", "Divisao", "Rodada"})
             q.addBindValue(Table1->value(QLatin1String(campo)));
         q.addBindValue(m_codJogo);
         if (q.exec() && q.next()) {
