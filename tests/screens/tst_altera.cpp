@@ -172,8 +172,7 @@ private slots:
     void conflitoRecusado()
     {
         Cena c;
-        QStringList& msgs_ = c.erros.lista;
-        struct { QStringList& lista; } msgs{msgs_};
+        const MensagensCapturadas& msgs = c.erros;
         const int cod = c.arvore.valor(QStringLiteral("select min(Cod_Jogo) from Jogos where Rodada = 5")).toInt();
         const QString dia = c.jogo(cod, QStringLiteral("Dia")).toString();
         const QDate outroDia(2001, 12, 20);
