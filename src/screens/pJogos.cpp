@@ -405,6 +405,9 @@ BotaoAzul* TfJogos::botaoVisao(int numero) const
 
 void TfJogos::ativacao()
 {
+    // Back from another window (a sponsor's page): a result typed before it
+    // opened is saved, not dropped by the view pressed again.
+    gravaEdicao();
     btnVisaoClick(m_ultimo ? m_ultimo : 30);
 }
 

@@ -1,5 +1,7 @@
 // The matches screen driven as a user drives it: view buttons, typing scores
 // into the grid, the popup's picks, against a fresh default install tree.
+#include "../shell/Auxiliar.h"
+
 #include "ArvoreTeste.h"
 #include "data/Dataset.h"
 #include "data/ModeloDataset.h"
@@ -650,6 +652,34 @@ private slots:
         QCOMPARE(c.clube(a, QStringLiteral("Pontos")).toInt(), 3);
         // Back on the matches screen the result is still there.
         QCOMPARE(c.celula(0, G::kGols1), QStringLiteral("3"));
+    }
+
+    // A sponsor's page opened while a result is being typed does not lose it.
+    void voltaDoPatrocinadorGravaALinha()
+    {
+        Cena c;
+        c.rodada(1);
+        const int cod = c.cod(0), a = c.time(0, 1);
+        aux::slot(1, QStringLiteral("S"), QStringLiteral("Dica"), QStringLiteral("Patrocinador"));
+        // The slot settings are read at activation: leave and come back through the standings.
+        QTimer::singleShot(0, [] { QTRY_VERIFY(fClassificacao); fClassificacao->close(); });
+        QTest::mouseClick(c.tela->btClassificacao, Qt::LeftButton);
+        c.rodada(1);
+        c.digita(QStringLiteral("2"));
+        c.clica(0, G::kGols2);
+        c.digita(QStringLiteral("2"));
+        bool abriu = false;
+        aux::quandoAparecer(aux::modal<TfPatrocinio>(), [&](QWidget* w) {
+            abriu = true;
+            QTest::mouseClick(w->findChild<QToolButton*>(QStringLiteral("epEfButton1")), Qt::LeftButton);
+        });
+        QTest::mouseClick(aux::figura(c.tela, 1), Qt::LeftButton, {}, QPoint(10, 10));
+        QVERIFY(abriu);
+        QTRY_COMPARE(c.jogo(cod, QStringLiteral("Situacao")).toString(), QStringLiteral("C"));
+        QCOMPARE(c.clube(a, QStringLiteral("Empates")).toInt(), 1);
+        QCOMPARE(c.celula(0, G::kGols1), QStringLiteral("2"));
+        delete fPatrocinio;
+        fPatrocinio = nullptr;
     }
 
     // A missing badge file leaves the badge out and paints the rest.
