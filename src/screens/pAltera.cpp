@@ -101,29 +101,28 @@ TfAltera::~TfAltera()
 
 void TfAltera::ativacao()
 {
-    Erros::protege([this] {
-        // Read again each time: the picker always starts from the stored date.
-        Table1->disableControls();
-        bool achou = false;
-        try {
-            Table1->close();
-            Table1->open();
-            achou = Table1->findKey({m_codJogo});
-        } catch (...) {
-            Table1->enableControls();
-            throw;
-        }
+    // Errors go up to the frame, which reports them once the activation is over.
+    // Read again each time: the picker always starts from the stored date.
+    Table1->disableControls();
+    bool achou = false;
+    try {
+        Table1->close();
+        Table1->open();
+        achou = Table1->findKey({m_codJogo});
+    } catch (...) {
         Table1->enableControls();
-        if (!achou)
-            throw ErroPrograma(QStringLiteral("O jogo de código %1 não foi encontrado.").arg(m_codJogo));
+        throw;
+    }
+    Table1->enableControls();
+    if (!achou)
+        throw ErroPrograma(QStringLiteral("O jogo de código %1 não foi encontrado.").arg(m_codJogo));
 
-        cbData->setDate(Table1->asDate(QStringLiteral("Dia")));
-        imTime1->clear();
-        imTime2->clear();
-        const Caminhos& c = Caminhos::atual();
-        imTime1->setPixmap(carregaImagem(c.normal(Table1->asInt(QStringLiteral("Time1")))));
-        imTime2->setPixmap(carregaImagem(c.normal(Table1->asInt(QStringLiteral("Time2")))));
-    });
+    cbData->setDate(Table1->asDate(QStringLiteral("Dia")));
+    imTime1->clear();
+    imTime2->clear();
+    const Caminhos& c = Caminhos::atual();
+    imTime1->setPixmap(carregaImagem(c.normal(Table1->asInt(QStringLiteral("Time1")))));
+    imTime2->setPixmap(carregaImagem(c.normal(Table1->asInt(QStringLiteral("Time2")))));
 }
 
 void TfAltera::btConfirmaClick()

@@ -228,6 +228,36 @@ private slots:
         tela.close();
         QCOMPARE(c.jogo(cod, QStringLiteral("Dia")).toString(), dia.toString(Qt::ISODate));
     }
+
+    // A missing badge or match is reported once; the screen stays usable and closes normally.
+    void ativacaoComProblema_data()
+    {
+        QTest::addColumn<bool>("semEscudo");
+        QTest::addColumn<QString>("mensagem");
+        QTest::newRow("escudo ausente") << true << "Normal";
+        QTest::newRow("jogo inexistente") << false << "não foi encontrado";
+    }
+    void ativacaoComProblema()
+    {
+        QFETCH(bool, semEscudo);
+        QFETCH(QString, mensagem);
+        Cena c;
+        int cod = c.arvore.valor(QStringLiteral("select min(Cod_Jogo) from Jogos where Rodada = 1")).toInt();
+        if (semEscudo)
+            QVERIFY(QFile::remove(c.arvore.caminhos().normal(c.jogo(cod, QStringLiteral("Time2")).toInt())));
+        else
+            cod = 99999;
+        TfAltera tela;
+        tela.defineCodJogo(cod);
+        tela.show();
+        QVERIFY(QTest::qWaitForWindowActive(&tela));
+        QTRY_COMPARE(c.erros.lista.size(), 1);
+        QVERIFY2(c.erros.lista[0].contains(mensagem), qPrintable(c.erros.lista[0]));
+        QTest::qWait(100);
+        QCOMPARE(c.erros.lista.size(), 1);
+        QVERIFY(tela.isVisible());
+        tela.close();
+    }
 };
 
 QTEST_MAIN(TstAltera)
