@@ -77,13 +77,19 @@ TfSkin::TfSkin(QWidget* parent)
         QDesktopServices::openUrl(QUrl(endereco));
     });
 
-    // A click (or a move with the keyboard) previews the entry; a click on the
-    // entry already selected previews it again.
-    connect(lbSkins, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* atual) {
-        if (atual && QApplication::mouseButtons() == Qt::NoButton)
-            lbSkinsClick();
+    // Every change of entry previews it, by click, keyboard or a press dragged
+    // to another entry; a click on the entry already selected previews it again.
+    connect(lbSkins, &QListWidget::itemSelectionChanged, this, [this] {
+        if (lbSkins->selectedItems().isEmpty())
+            return;
+        m_mudouPeloMouse = QApplication::mouseButtons() != Qt::NoButton;
+        lbSkinsClick();
     });
-    connect(lbSkins, &QListWidget::itemClicked, this, [this] { lbSkinsClick(); });
+    connect(lbSkins, &QListWidget::itemClicked, this, [this] {
+        if (!m_mudouPeloMouse)
+            lbSkinsClick();
+        m_mudouPeloMouse = false;
+    });
     connect(lbSkins, &QListWidget::itemSelectionChanged, this, [this] { atualizaBotao(); });
     connect(DFWAOLButton1, &QPushButton::clicked, this, [this] { DFWAOLButton1Click(); });
 

@@ -31,6 +31,9 @@ private:
     void lbSkinsClick();
     void DFWAOLButton1Click();
     void atualizaBotao();
+
+    // The entry changed under a mouse press; the click that ends it needs no second preview.
+    bool m_mudouPeloMouse = false;
 };
 
 extern TfSkin* fSkin;

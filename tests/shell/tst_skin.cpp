@@ -187,6 +187,18 @@ void TstSkin::previaSoNestaTela()
         QTest::keyClick(tela.lbSkins, Qt::Key_Up); // moving with the keyboard previews too
         QCOMPARE(selecionado(tela.lbSkins), QStringLiteral("Santa Cruz"));
         QCOMPARE(corDaFaixa(&tela), QColor(255, 0, 0));
+
+        // A press dragged onto another entry previews the entry where it ends.
+        auto centro = [&](const char* nome) {
+            return tela.lbSkins->visualItemRect(tela.lbSkins->findItems(QLatin1String(nome), Qt::MatchExactly).first()).center();
+        };
+        QWidget* vp = tela.lbSkins->viewport();
+        QTest::mousePress(vp, Qt::LeftButton, {}, centro("Juventude"));
+        QTest::mouseMove(vp, centro("Santos"));
+        QTest::mouseRelease(vp, Qt::LeftButton, {}, centro("Santos"));
+        QCOMPARE(selecionado(tela.lbSkins), QStringLiteral("Santos"));
+        QCOMPARE(corDoBadge(&tela), corDe("Santos"));
+        QCOMPARE(corDaFaixa(&tela), QColor(0, 0, 0));
         QTest::mouseClick(tela.findChild<QToolButton*>(QStringLiteral("epEfButton1")), Qt::LeftButton);
         QVERIFY(!tela.isVisible());
     }
