@@ -45,6 +45,12 @@ QString motivo(const QSqlError& erro)
     return t;
 }
 
+// Key values compare as stored: null only with null, else by value or text.
+bool mesmoValor(const QVariant& v, const QVariant& alvo)
+{
+    return v.isNull() == alvo.isNull() && (v.isNull() || v == alvo || v.toString() == alvo.toString());
+}
+
 QString citaTexto(const QString& s)
 {
     QString r = s;
@@ -196,6 +202,15 @@ QString Dataset::traduz(const QString& sql, QStringList* nomes)
     return out;
 }
 
+QStringList Dataset::camposDoIndice() const
+{
+    if (m_porCampos)
+        return m_camposIndice;
+    if (const Esquema::Indice* ind = m_esquema ? m_esquema->indice(m_indice) : nullptr)
+        return ind->campos;
+    return {};
+}
+
 QStringList Dataset::camposOrdem() const
 {
     QStringList partes;
@@ -269,11 +284,7 @@ void Dataset::busca(qint64 manterRowid, int manterPosicao)
         QString where;
         if (m_mestre) {
             // The leading fields of the current order equal the master's fields.
-            QStringList ordem;
-            if (m_porCampos)
-                ordem = m_camposIndice;
-            else if (const Esquema::Indice* ind = m_esquema ? m_esquema->indice(m_indice) : nullptr)
-                ordem = ind->campos;
+            const QStringList ordem = camposDoIndice();
             QStringList conds;
             const bool mestreVazio = !m_mestre->isOpen() || m_mestre->isEmpty();
             for (int k = 0; k < m_camposMestre.size() && k < ordem.size(); ++k) {
@@ -470,11 +481,7 @@ void Dataset::setRecNo(int n)
 
 bool Dataset::findKey(const QVariantList& valores)
 {
-    QStringList ordem;
-    if (m_porCampos)
-        ordem = m_camposIndice;
-    else if (const Esquema::Indice* ind = m_esquema ? m_esquema->indice(m_indice) : nullptr)
-        ordem = ind->campos;
+    const QStringList ordem = camposDoIndice();
     if (valores.size() > ordem.size())
         throw ErroPrograma(QStringLiteral("Chave com campos demais para o índice de %1.").arg(m_tabela));
     QList<int> cols;
@@ -485,7 +492,7 @@ bool Dataset::findKey(const QVariantList& valores)
         for (int k = 0; k < cols.size() && ok; ++k) {
             const QVariant& v = m_linhas[i][cols[k]];
             const QVariant alvo = converte(cols[k], valores[k]);
-            ok = (v.isNull() == alvo.isNull()) && (v.isNull() || v == alvo || v.toString() == alvo.toString());
+            ok = mesmoValor(v, alvo);
         }
         if (ok) {
             setRecNo(i + 1);
@@ -502,7 +509,7 @@ bool Dataset::locate(const QString& campo, const QVariant& valor)
     const QVariant alvo = converte(col, valor);
     for (int i = 0; i < recordCount(); ++i) {
         const QVariant& v = m_linhas[i][col];
-        if (v.isNull() == alvo.isNull() && (v.isNull() || v == alvo || v.toString() == alvo.toString())) {
+        if (mesmoValor(v, alvo)) {
             setRecNo(i + 1);
             m_eof = false;
             return true;
@@ -659,22 +666,10 @@ void Dataset::setValue(const QString& campo, const QVariant& valor)
     if (!editing())
         throw ErroPrograma(QStringLiteral("O registro não está em edição."));
     const int col = indiceCampo(campo);
-    QVariant v = valor;
-    if (v.typeId() == QMetaType::QString && v.toString().isEmpty())
-        v = QVariant();
-    // A text that is not a number must not reach a number column as 0.
-    if (col < m_camposBanco && m_esquema && v.typeId() == QMetaType::QString)
-        if (const Esquema::Campo* c = m_esquema->campo(m_campos[col]); c && c->tipo != Esquema::Tipo::Texto
-            && c->tipo != Esquema::Tipo::Memo && c->tipo != Esquema::Tipo::Data) {
-            bool ok = false;
-            if (c->tipo == Esquema::Tipo::Real)
-                v.toString().trimmed().toDouble(&ok);
-            else
-                v.toString().trimmed().toLongLong(&ok);
-            if (!ok)
-                throw ErroPrograma(QStringLiteral("\"%1\" não é um número válido para o campo %2.").arg(v.toString(), c->nome));
-        }
-    m_buffer[col] = (col < m_camposBanco) ? converte(col, v) : v;
+    // Checked as it is set, with the same rules as the write: a value the
+    // column cannot hold (text in a number, out of range, too long) never
+    // reaches the buffer. An empty text becomes null.
+    m_buffer[col] = (col < m_camposBanco) ? converte(col, paraBanco(col, valor)) : valor;
 }
 
 void Dataset::setCalcValue(const QString& campo, const QVariant& valor)

@@ -124,6 +124,7 @@ private:
     QSqlDatabase banco() const;
     void busca(qint64 manterRowid, int manterPosicao);
     QStringList camposOrdem() const;
+    QStringList camposDoIndice() const; // leading fields of the current order
     QVector<QVariant>& linhaAtiva();
     const QVector<QVariant>& linhaLeitura() const;
     int indiceCampo(const QString& campo) const;
