@@ -1,8 +1,8 @@
 // Saving a match row with its rule and both rebuilds; start-up to the menu shown.
 #include "ArvoreTeste.h"
-#include "data/Dataset.h"
-#include "data/Estatisticas.h"
-#include "shell/Menu.h"
+#include "core/data/Dataset.h"
+#include "core/data/Estatisticas.h"
+#include "ui/shell/Menu.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

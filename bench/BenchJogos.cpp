@@ -1,13 +1,13 @@
 // The matches screen: opening it on the full view, and saving a typed result
 // through the grid's model (status rule, both rebuilds, standings read again).
 #include "ArvoreTeste.h"
-#include "data/Dataset.h"
-#include "data/ModeloDataset.h"
-#include "screens/pClassificacao.h"
-#include "screens/pJogos.h"
-#include "shell/Botoes.h"
-#include "shell/Erros.h"
-#include "shell/Menu.h"
+#include "core/data/Dataset.h"
+#include "core/data/ModeloDataset.h"
+#include "ui/screens/pClassificacao.h"
+#include "ui/screens/pJogos.h"
+#include "ui/shell/Botoes.h"
+#include "ui/shell/Mensagens.h"
+#include "ui/shell/Menu.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

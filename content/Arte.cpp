@@ -1,9 +1,9 @@
 #include "Arte.h"
 
 #include "DadosClubes.h"
-#include "shell/Clubes.h"
-#include "shell/Erros.h"
-#include "shell/Escudos.h"
+#include "core/data/Clubes.h"
+#include "core/errors/Erros.h"
+#include "core/pictures/Escudos.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -7,12 +7,12 @@
 #include "Paginas.h"
 #include "Sons.h"
 #include "Tabela2001.h"
-#include "shell/Caminhos.h"
-#include "shell/Clubes.h"
-#include "shell/Erros.h"
-#include "shell/Escudos.h"
-#include "shell/Ini.h"
-#include "shell/Jpeg.h"
+#include "core/install/Caminhos.h"
+#include "core/data/Clubes.h"
+#include "core/errors/Erros.h"
+#include "core/pictures/Escudos.h"
+#include "core/install/Ini.h"
+#include "core/pictures/Jpeg.h"
 
 #include <QDir>
 #include <QFile>

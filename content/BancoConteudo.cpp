@@ -3,10 +3,10 @@
 #include "DadosClubes.h"
 #include "Historico.h"
 #include "Tabela2001.h"
-#include "data/Banco.h"
-#include "data/Esquema.h"
-#include "shell/Clubes.h"
-#include "shell/Erros.h"
+#include "core/data/Banco.h"
+#include "core/data/Esquema.h"
+#include "core/data/Clubes.h"
+#include "core/errors/Erros.h"
 
 #include <QFile>
 #include <QSqlError>

@@ -1,6 +1,6 @@
 #include "DadosClubes.h"
 
-#include "shell/Clubes.h"
+#include "core/data/Clubes.h"
 
 #include <QHash>
 #include <QStringList>

@@ -2,7 +2,7 @@
 
 #include "DadosClubes.h"
 #include "RoundRobin.h"
-#include "shell/Clubes.h"
+#include "core/data/Clubes.h"
 
 #include <QSet>
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "Paginas.h"
 
 #include "Historico.h"
-#include "shell/Clubes.h"
+#include "core/data/Clubes.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #include "PrimeiraInstalacao.h"
 
 #include "ArvoreInstalacao.h"
-#include "shell/Erros.h"
+#include "core/errors/Erros.h"
 
 #include <QDir>
 #include <QFileInfo>

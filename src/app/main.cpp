@@ -1,20 +1,21 @@
 // Golazzo 2001: start-up.
 #include "PrimeiraInstalacao.h"
-#include "shell/Caminhos.h"
-#include "shell/Dicas.h"
-#include "shell/Erros.h"
-#include "shell/Menu.h"
+#include "core/data/Banco.h"
+#include "core/install/Caminhos.h"
+#include "ui/shell/Dicas.h"
+#include "ui/shell/Mensagens.h"
+#include "ui/shell/Menu.h"
 
-#if __has_include("shell/pSkin.h")
-#include "shell/pSkin.h"
+#if __has_include("ui/shell/pSkin.h")
+#include "ui/shell/pSkin.h"
 #define GZ_TEM_SKIN 1
 #endif
-#if __has_include("shell/pPatrocinio.h")
-#include "shell/pPatrocinio.h"
+#if __has_include("ui/shell/pPatrocinio.h")
+#include "ui/shell/pPatrocinio.h"
 #define GZ_TEM_PATROCINIO 1
 #endif
-#if __has_include("reports/pRelatorios.h")
-#include "reports/pRelatorios.h"
+#if __has_include("ui/reports/pRelatorios.h")
+#include "ui/reports/pRelatorios.h"
 #define GZ_TEM_RELATORIOS 1
 #endif
 
@@ -27,11 +28,14 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Golazzo 2001"));
     QApplication::setApplicationDisplayName(QStringLiteral("Golazzo 2001"));
 
+    Erros::usaCaixaDeMensagem();
+
     const QString raiz = Caminhos::raizPadrao();
     QString erro;
     if (!PrimeiraInstalacao::garante(raiz, &erro))
         Erros::reporta(erro);
     Caminhos::defineAtual(raiz);
+    Banco::definePrincipal(Caminhos::atual().banco());
     Dicas::instala();
 
     fmMenu = new TfmMenu;

@@ -3,10 +3,10 @@
 // two builds give the same bytes.
 #include "ArvoreInstalacao.h"
 #include "ArvoreTeste.h"
-#include "shell/Erros.h"
-#include "shell/Escudos.h"
-#include "shell/Ini.h"
-#include "shell/Jpeg.h"
+#include "core/errors/Erros.h"
+#include "core/pictures/Escudos.h"
+#include "core/install/Ini.h"
+#include "core/pictures/Jpeg.h"
 
 #include <QCryptographicHash>
 #include <QDirIterator>

@@ -1,8 +1,8 @@
 #include "ArvoreTeste.h"
 
 #include "ArvoreInstalacao.h"
-#include "data/Banco.h"
-#include "shell/Erros.h"
+#include "core/data/Banco.h"
+#include "core/errors/Erros.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,6 +39,7 @@ ArvoreTeste::ArvoreTeste()
 {
     copia(modelo(), raiz());
     Caminhos::defineAtual(raiz());
+    Banco::definePrincipal(Caminhos::atual().banco());
 }
 
 ArvoreTeste::~ArvoreTeste()
@@ -67,10 +68,10 @@ QVariant ArvoreTeste::valor(const QString& sql)
 
 MensagensCapturadas::MensagensCapturadas()
 {
-    Erros::defineCaptura([this](const QString& m) { lista << m; });
+    Erros::defineSaida([this](const QString& m) { lista << m; });
 }
 
 MensagensCapturadas::~MensagensCapturadas()
 {
-    Erros::defineCaptura({});
+    Erros::defineSaida({});
 }

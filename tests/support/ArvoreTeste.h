@@ -2,7 +2,7 @@
 // A fresh default install tree in a temporary folder, made by the project's
 // own builder, set as the root every screen uses. The tree is built once per
 // test process and copied for each instance.
-#include "shell/Caminhos.h"
+#include "core/install/Caminhos.h"
 
 #include <QSqlDatabase>
 #include <QString>

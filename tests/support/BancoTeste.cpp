@@ -1,12 +1,13 @@
 #include "BancoTeste.h"
 
-#include "data/Banco.h"
-#include "data/Esquema.h"
-#include "shell/Caminhos.h"
+#include "core/data/Banco.h"
+#include "core/data/Esquema.h"
+#include "core/install/Caminhos.h"
 
 BancoTeste::BancoTeste(const std::function<void(QSqlDatabase)>& preenche)
 {
     Caminhos::defineAtual(m_dir.path());
+    Banco::definePrincipal(Caminhos::atual().banco());
     const QString conexao = QStringLiteral("banco-teste");
     {
         QSqlDatabase db = Banco::abre(Caminhos::atual().banco(), conexao, true);

@@ -1,6 +1,6 @@
 // make-install-tree DIR: writes the default install tree into DIR.
 #include "ArvoreInstalacao.h"
-#include "shell/Erros.h"
+#include "ui/shell/Mensagens.h"
 
 #include <QGuiApplication>
 #include <QTextStream>

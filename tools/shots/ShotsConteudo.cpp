@@ -2,8 +2,8 @@
 // badges, banners, skins, stadiums, brand logos and sponsor pictures.
 #include "ArvoreTeste.h"
 #include "Shots.h"
-#include "shell/Clubes.h"
-#include "shell/Jpeg.h"
+#include "core/data/Clubes.h"
+#include "core/pictures/Jpeg.h"
 
 #include <QImage>
 #include <QPainter>

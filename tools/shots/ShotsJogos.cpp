@@ -2,13 +2,13 @@
 // three standings pages after a few results and picks have been entered.
 #include "ArvoreTeste.h"
 #include "Shots.h"
-#include "data/Dataset.h"
-#include "data/Estatisticas.h"
-#include "screens/pAltera.h"
-#include "screens/pClassificacao.h"
-#include "screens/pJogos.h"
-#include "shell/Botoes.h"
-#include "shell/Menu.h"
+#include "core/data/Dataset.h"
+#include "core/data/Estatisticas.h"
+#include "ui/screens/pAltera.h"
+#include "ui/screens/pClassificacao.h"
+#include "ui/screens/pJogos.h"
+#include "ui/shell/Botoes.h"
+#include "ui/shell/Menu.h"
 
 #include <QApplication>
 

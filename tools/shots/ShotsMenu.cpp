@@ -1,7 +1,7 @@
 // The main menu, as it opens on a fresh default tree.
 #include "ArvoreTeste.h"
 #include "Shots.h"
-#include "shell/Menu.h"
+#include "ui/shell/Menu.h"
 
 GZ_SHOT("menu", [](const QString& pasta) {
     ArvoreTeste arvore;

@@ -2,11 +2,11 @@
 // fresh default tree, at the design size (and one maximised on a larger screen).
 #include "ArvoreTeste.h"
 #include "Shots.h"
-#include "shell/Botoes.h"
-#include "shell/pAtualizacao.h"
-#include "shell/pPatrocinio.h"
-#include "shell/pRegras.h"
-#include "shell/pSkin.h"
+#include "ui/shell/Botoes.h"
+#include "ui/shell/pAtualizacao.h"
+#include "ui/shell/pPatrocinio.h"
+#include "ui/shell/pRegras.h"
+#include "ui/shell/pSkin.h"
 
 #include <QApplication>
 #include <QListWidget>

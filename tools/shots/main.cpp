@@ -1,7 +1,7 @@
 // golazzo-shots OUTDIR [NAME...]: saves one PNG per window of the program.
 #include "Shots.h"
 
-#include "shell/Erros.h"
+#include "ui/shell/Mensagens.h"
 
 #include <QApplication>
 #include <QDir>

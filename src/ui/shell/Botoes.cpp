@@ -1,0 +1,73 @@
+#include "ui/shell/Botoes.h"
+
+#include <QEnterEvent>
+#include <QPainter>
+
+BotaoAzul::BotaoAzul(const QString& texto, QWidget* parent)
+    : QPushButton(texto, parent)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(11);
+    f.setBold(true);
+    setFont(f);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_Hover);
+}
+
+void BotaoAzul::setSelecionado(bool selecionado)
+{
+    if (m_selecionado == selecionado)
+        return;
+    m_selecionado = selecionado;
+    update();
+}
+
+QColor BotaoAzul::corTexto() const
+{
+    return m_selecionado ? QColor(Qt::yellow) : QColor(Qt::white);
+}
+
+void BotaoAzul::enterEvent(QEnterEvent* e)
+{
+    m_sobre = true;
+    update();
+    QPushButton::enterEvent(e);
+}
+
+void BotaoAzul::leaveEvent(QEvent* e)
+{
+    m_sobre = false;
+    update();
+    QPushButton::leaveEvent(e);
+}
+
+void BotaoAzul::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const QRect r = rect();
+    p.fillRect(r, isEnabled() ? corFace() : QColor(120, 140, 170));
+
+    const bool baixo = isDown();
+    if (m_sobre || baixo) {
+        // Raised edge while hovered, sunken while pressed.
+        const QColor claro = corRealce();
+        const QColor escuro = corFace().darker(170);
+        const QColor cimaEsq = baixo ? escuro : claro;
+        const QColor baixoDir = baixo ? claro : escuro;
+        p.setPen(cimaEsq);
+        p.drawLine(r.topLeft(), r.topRight());
+        p.drawLine(r.topLeft(), r.bottomLeft());
+        p.setPen(baixoDir);
+        p.drawLine(r.bottomLeft(), r.bottomRight());
+        p.drawLine(r.topRight(), r.bottomRight());
+    }
+    if (hasFocus()) {
+        QPen pontilhado(corRealce(), 1, Qt::DotLine);
+        p.setPen(pontilhado);
+        p.drawRect(r.adjusted(2, 2, -3, -3));
+    }
+
+    p.setFont(font());
+    p.setPen(isEnabled() ? corTexto() : QColor(190, 200, 215));
+    p.drawText(r.translated(baixo ? 1 : 0, baixo ? 1 : 0), Qt::AlignCenter, text());
+}

@@ -1,0 +1,61 @@
+#include "ui/shell/Dicas.h"
+
+#include <QApplication>
+#include <QProxyStyle>
+#include <QToolTip>
+#include <QWidget>
+
+namespace Dicas {
+
+namespace {
+
+class EstiloDicas : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint h, const QStyleOption* o, const QWidget* w, QStyleHintReturn* r) const override
+    {
+        if (h == SH_ToolTip_WakeUpDelay)
+            return 500;
+        if (h == SH_ToolTip_FallAsleepDelay)
+            return 25;
+        return QProxyStyle::styleHint(h, o, w, r);
+    }
+};
+
+// Hints hide after five seconds. The widget still decides whether and what
+// it shows (a sponsor slot switched off shows none), so the event goes on to it.
+class FiltroDicas : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* obj, QEvent* ev) override
+    {
+        if (ev->type() == QEvent::ToolTip)
+            if (auto* w = qobject_cast<QWidget*>(obj); w && w->toolTipDuration() < 0)
+                w->setToolTipDuration(5000);
+        return false;
+    }
+};
+
+} // namespace
+
+void instala()
+{
+    auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
+    if (!app)
+        return;
+    QApplication::setStyle(new EstiloDicas(QApplication::style()->name()));
+    QFont f(QStringLiteral("Sans Serif"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(11);
+    QToolTip::setFont(f);
+    QPalette p = QToolTip::palette();
+    p.setColor(QPalette::ToolTipBase, QColor(156, 174, 197));
+    p.setColor(QPalette::ToolTipText, Qt::black);
+    QToolTip::setPalette(p);
+    app->setStyleSheet(app->styleSheet()
+                       + QStringLiteral("QToolTip { background-color: rgb(156,174,197); color: black;"
+                                        " border: 1px solid black; padding: 2px; font-family: sans-serif; font-size: 11px; }"));
+    app->installEventFilter(new FiltroDicas(app));
+}
+
+} // namespace Dicas

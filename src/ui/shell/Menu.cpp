@@ -1,0 +1,329 @@
+#include "ui/shell/Menu.h"
+
+#include "ui/shell/Abertura.h"
+#include "core/install/Caminhos.h"
+#include "ui/shell/Mensagens.h"
+#include "core/install/Ini.h"
+
+#if __has_include("core/pictures/Escudos.h")
+#include "core/pictures/Escudos.h"
+#define GZ_TEM_ESCUDOS 1
+#endif
+#if __has_include("ui/screens/pJogos.h")
+#include "ui/screens/pJogos.h"
+#define GZ_TEM_JOGOS 1
+#endif
+#if __has_include("ui/screens/pTimes.h")
+#include "ui/screens/pTimes.h"
+#define GZ_TEM_TIMES 1
+#endif
+#if __has_include("ui/screens/pClassificacao.h")
+#include "ui/screens/pClassificacao.h"
+#define GZ_TEM_CLASSIFICACAO 1
+#endif
+#if __has_include("ui/screens/pRanking.h")
+#include "ui/screens/pRanking.h"
+#define GZ_TEM_RANKING 1
+#endif
+#if __has_include("ui/quiz/pQuizGame.h")
+#include "ui/quiz/pQuizGame.h"
+#define GZ_TEM_QUIZ 1
+#endif
+#if __has_include("ui/shell/pRegras.h")
+#include "ui/shell/pRegras.h"
+#define GZ_TEM_REGRAS 1
+#endif
+#if __has_include("ui/shell/pSkin.h")
+#include "ui/shell/pSkin.h"
+#define GZ_TEM_SKIN 1
+#endif
+#if __has_include("ui/shell/pAtualizacao.h")
+#include "ui/shell/pAtualizacao.h"
+#define GZ_TEM_ATUALIZACAO 1
+#endif
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QResizeEvent>
+
+TfmMenu* fmMenu = nullptr;
+
+namespace {
+
+constexpr QSize kDesenho(1028, 753);
+
+// An image button of the menu: its own up and down pictures, the caption in
+// white bold 13-pixel Arial centred at the bottom.
+class BotaoImagem : public QAbstractButton {
+public:
+    BotaoImagem(const QString& legenda, QWidget* pai)
+        : QAbstractButton(pai)
+    {
+        setText(legenda);
+        setFixedSize(130, 48);
+        setCursor(Qt::PointingHandCursor);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const bool baixo = isDown();
+        const QRectF r = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
+        QLinearGradient g(r.topLeft(), r.bottomLeft());
+        if (baixo) {
+            g.setColorAt(0, QColor(24, 60, 120));
+            g.setColorAt(1, QColor(52, 105, 165));
+        } else {
+            g.setColorAt(0, underMouse() ? QColor(90, 140, 205) : QColor(72, 122, 185));
+            g.setColorAt(1, QColor(24, 70, 140));
+        }
+        QPainterPath forma;
+        forma.addRoundedRect(r, 9, 9);
+        p.fillPath(forma, g);
+        p.setPen(QPen(QColor(255, 255, 255, 170), 1.5));
+        p.drawPath(forma);
+        // A ball-like emblem at the top gives the button its picture.
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, baixo ? 90 : 140));
+        p.drawEllipse(QPointF(width() / 2.0, 14 + (baixo ? 1 : 0)), 7, 7);
+        QFont f(QStringLiteral("Arial"));
+        f.setBold(true);
+        f.setPixelSize(13);
+        p.setFont(f);
+        p.setPen(Qt::white);
+        p.drawText(rect().adjusted(0, 0, 0, -5 + (baixo ? 1 : 0)), Qt::AlignHCenter | Qt::AlignBottom, text());
+    }
+    void enterEvent(QEnterEvent* e) override
+    {
+        update();
+        QAbstractButton::enterEvent(e);
+    }
+    void leaveEvent(QEvent* e) override
+    {
+        update();
+        QAbstractButton::leaveEvent(e);
+    }
+};
+
+// The caption-less close button: 23 x 22 with a cross.
+class BotaoFechar : public QAbstractButton {
+public:
+    explicit BotaoFechar(QWidget* pai)
+        : QAbstractButton(pai)
+    {
+        setFixedSize(23, 22);
+        setCursor(Qt::PointingHandCursor);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setBrush(isDown() ? QColor(150, 20, 20) : QColor(200, 40, 40));
+        p.setPen(QPen(Qt::white, 1));
+        p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+        p.setPen(QPen(Qt::white, 2.2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(7.5, 6.5), QPointF(15.5, 15.5));
+        p.drawLine(QPointF(15.5, 6.5), QPointF(7.5, 15.5));
+    }
+};
+
+struct Entrada {
+    QPoint pos;
+    const char* legenda;
+    const char* dica;
+};
+
+const Entrada kEntradas[8] = {
+    {{40, 200}, "JOGOS", "Tabela de Jogos"},
+    {{40, 250}, "TIMES", "Histórico dos Times"},
+    {{40, 300}, "CLASSIFICAÇÃO", "Classificação"},
+    {{40, 350}, "RANKING", "Ranking CBF"},
+    {{630, 200}, "QUIZ GAME", "Teste os seus conhecimentos"},
+    {{630, 250}, "REGRAS", "As Regras do Jogo"},
+    {{630, 300}, "SKINS", "Personalize seu programa"},
+    {{630, 350}, "ATUALIZAÇÃO", "Resultados via Internet"},
+};
+
+} // namespace
+
+TfmMenu::TfmMenu(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+{
+    setWindowTitle(QStringLiteral("Golazzo 2001"));
+    setObjectName(QStringLiteral("fmMenu"));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(12, 40, 24));
+    setPalette(pal);
+
+    imMenu = new QLabel(this);
+    imMenu->setObjectName(QStringLiteral("imMenu"));
+    imMenu->setScaledContents(true);
+    imMenu->setGeometry(QRect(QPoint(0, 0), kDesenho));
+
+    m_imTimes.reserve(127);
+    for (int c = 0; c <= 126; ++c) {
+#ifdef GZ_TEM_ESCUDOS
+        m_imTimes.append(Escudos::desenha(c, 15));
+#else
+        QImage vazio(15, 15, QImage::Format_ARGB32);
+        vazio.fill(Qt::transparent);
+        m_imTimes.append(vazio);
+#endif
+    }
+
+    epEfButton1 = new BotaoFechar(this);
+    epEfButton1->setObjectName(QStringLiteral("epEfButton1"));
+    epEfButton1->setToolTip(QStringLiteral("Fechar"));
+    connect(epEfButton1, &QAbstractButton::clicked, this, &TfmMenu::epEfButton1Click);
+
+    using Slot = void (TfmMenu::*)();
+    const Slot acoes[8] = {&TfmMenu::fcImageBtn1Click, &TfmMenu::fcImageBtn2Click, &TfmMenu::fcImageBtn3Click,
+                           &TfmMenu::fcImageBtn4Click, &TfmMenu::fcImageBtn5Click, &TfmMenu::fcImageBtn6Click,
+                           &TfmMenu::fcImageBtn7Click, &TfmMenu::fcImageBtn8Click};
+    for (int i = 0; i < 8; ++i) {
+        auto* b = new BotaoImagem(QString::fromUtf8(kEntradas[i].legenda), this);
+        b->setObjectName(QStringLiteral("fcImageBtn%1").arg(i + 1));
+        b->setToolTip(QString::fromUtf8(kEntradas[i].dica));
+        connect(b, &QAbstractButton::clicked, this, acoes[i]);
+        botoes.append(b);
+    }
+
+    edSkin = new QLineEdit(this);
+    edSkin->setObjectName(QStringLiteral("edSkin"));
+    edSkin->setVisible(false);
+
+    resize(kDesenho);
+    posiciona();
+    FormCreate();
+}
+
+TfmMenu::~TfmMenu()
+{
+    if (fmMenu == this)
+        fmMenu = nullptr;
+}
+
+void TfmMenu::FormCreate()
+{
+    // The background and the skin name are separate steps: a missing picture
+    // is reported and the menu opens without it, still with the saved skin.
+    Erros::protege([this] { imMenu->setPixmap(carregaImagem(Caminhos::atual().menu())); });
+    const QString skin = Ini::le(Caminhos::atual().configIni(), QStringLiteral("Skin"), QStringLiteral("Atual"),
+                                 QStringLiteral("Golazzo 2001"));
+    edSkin->setText(skin);
+}
+
+QString TfmMenu::skinAtual() const
+{
+    return edSkin->text();
+}
+
+void TfmMenu::defineSkin(const QString& nome)
+{
+    edSkin->setText(nome);
+}
+
+QImage TfmMenu::imTime(int codigo) const
+{
+    if (codigo < 0 || codigo >= m_imTimes.size())
+        return QImage();
+    return m_imTimes[codigo];
+}
+
+void TfmMenu::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    posiciona();
+}
+
+void TfmMenu::posiciona()
+{
+    // The picture fills the window; the buttons keep their places on it.
+    imMenu->setGeometry(rect());
+    const double sx = width() / double(kDesenho.width());
+    const double sy = height() / double(kDesenho.height());
+    epEfButton1->move(qRound(10 * sx), qRound(10 * sy));
+    for (int i = 0; i < botoes.size(); ++i)
+        botoes[i]->move(qRound(kEntradas[i].pos.x() * sx), qRound(kEntradas[i].pos.y() * sy));
+}
+
+void TfmMenu::closeEvent(QCloseEvent* e)
+{
+    QWidget::closeEvent(e);
+    // Closing the main window ends the program; every change is already stored.
+    QCoreApplication::quit();
+}
+
+void TfmMenu::epEfButton1Click()
+{
+    close();
+}
+
+void TfmMenu::fcImageBtn1Click()
+{
+#ifdef GZ_TEM_JOGOS
+    abreTela(fJogos, this);
+#endif
+}
+
+void TfmMenu::fcImageBtn2Click()
+{
+#ifdef GZ_TEM_TIMES
+    abreTela(fTimes, this);
+#endif
+}
+
+void TfmMenu::fcImageBtn3Click()
+{
+#ifdef GZ_TEM_CLASSIFICACAO
+    abreTela(fClassificacao, this);
+#endif
+}
+
+void TfmMenu::fcImageBtn4Click()
+{
+#ifdef GZ_TEM_RANKING
+    abreTela(fRanking, this);
+#endif
+}
+
+void TfmMenu::fcImageBtn5Click()
+{
+#ifdef GZ_TEM_QUIZ
+    abreTela(fQuizGame, this);
+#endif
+}
+
+void TfmMenu::fcImageBtn6Click()
+{
+#ifdef GZ_TEM_REGRAS
+    abreTela(fRegras, this);
+#endif
+}
+
+void TfmMenu::fcImageBtn7Click()
+{
+#ifdef GZ_TEM_SKIN
+    // A new skins screen on every press; the one made at start is never shown.
+    TfSkin* tela = nullptr;
+    abreTela(tela, this);
+#endif
+}
+
+void TfmMenu::fcImageBtn8Click()
+{
+#ifdef GZ_TEM_ATUALIZACAO
+    abreTela(fAtualizacao, this);
+#endif
+}
