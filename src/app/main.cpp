@@ -3,6 +3,7 @@
 #include "core/data/Banco.h"
 #include "core/install/Caminhos.h"
 #include "ui/shell/Dicas.h"
+#include "ui/shell/Idioma.h"
 #include "ui/shell/Mensagens.h"
 #include "ui/shell/Menu.h"
 
@@ -25,8 +26,10 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Golazzo 2001"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Golazzo 2001"));
+    QApplication::setApplicationName(Erros::kTitulo);
+    QApplication::setApplicationDisplayName(Erros::kTitulo);
+    // Portuguese throughout, Qt's own dialogs and calendar included.
+    Idioma::instala();
 
     Erros::usaCaixaDeMensagem();
 

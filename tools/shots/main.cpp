@@ -1,6 +1,7 @@
 // golazzo-shots OUTDIR [NAME...]: saves one PNG per window of the program.
 #include "Shots.h"
 
+#include "ui/shell/Idioma.h"
 #include "ui/shell/Mensagens.h"
 
 #include <QApplication>
@@ -37,7 +38,8 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Golazzo 2001"));
+    QApplication::setApplicationName(Erros::kTitulo);
+    Idioma::instala();
     const QStringList args = app.arguments();
     if (args.size() < 2) {
         QTextStream(stderr) << "uso: golazzo-shots PASTA [NOME...]\n";

@@ -9,11 +9,19 @@
 
 namespace Erros {
 
+void mensagem(const QString& texto, Tipo tipo)
+{
+    const QMessageBox::Icon icone = tipo == Tipo::Erro         ? QMessageBox::Critical
+                                    : tipo == Tipo::Informacao ? QMessageBox::Information
+                                                               : QMessageBox::NoIcon;
+    QMessageBox caixa(icone, kTitulo, texto, QMessageBox::Ok, QApplication::activeWindow());
+    caixa.setObjectName(QStringLiteral("caixaGolazzo"));
+    caixa.exec();
+}
+
 void usaCaixaDeMensagem()
 {
-    defineSaida([](const QString& mensagem) {
-        QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Golazzo 2001"), mensagem);
-    });
+    defineSaida([](const QString& texto) { mensagem(texto, Tipo::Erro); });
 }
 
 void defineCaptura(Saida captura)

@@ -9,6 +9,15 @@
 
 namespace Erros {
 
+// The program's title: the title of every message box it shows.
+inline const QString kTitulo = QStringLiteral("Golazzo 2001");
+
+// The kinds of the program's message boxes: a bare message, an information box, an error.
+enum class Tipo { Simples, Informacao, Erro };
+
+// Shows a message box with the program's title and an OK button; returns when it is closed.
+void mensagem(const QString& texto, Tipo tipo = Tipo::Simples);
+
 // Reported messages are shown in a message box titled with the program's name.
 void usaCaixaDeMensagem();
 
