@@ -135,8 +135,14 @@ bool ModeloDataset::setData(const QModelIndex& indice, const QVariant& valor, in
         novo = QVariant();
     }
 
-    if (indice.row() != m_dataset->recNo() - 1)
+    if (indice.row() != m_dataset->recNo() - 1) {
+        // While a row move is saving the row left behind, nothing reaches another
+        // row: an editor that a message box (a failed save) takes the focus from
+        // hands its text over, and moving to its row would try the same save again.
+        if (m_movendo)
+            return false;
         defineLinhaAtual(indice.row());
+    }
 
     // A commit that changes nothing leaves the row as it is (no save, no rebuild).
     const QVariant atual = m_dataset->valueAt(indice.row(), col.campo);

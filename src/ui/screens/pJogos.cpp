@@ -20,6 +20,7 @@
 #include <QHBoxLayout>
 #include <QHash>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
@@ -95,9 +96,14 @@ public:
     {
     }
 
-    QWidget* createEditor(QWidget* pai, const QStyleOptionViewItem&, const QModelIndex& indice) const override
+    QWidget* createEditor(QWidget* pai, const QStyleOptionViewItem& opcao, const QModelIndex& indice) const override
     {
         auto* ed = new QLineEdit(pai);
+        // The view gives a new editor the focus; one opened while another control
+        // holds it is born disabled (a disabled widget ignores setFocus) and
+        // enabled again by the grid once it is open.
+        if (auto* grade = qobject_cast<const GradeJogos*>(opcao.widget); grade && grade->abrindoSemFoco())
+            ed->setEnabled(false);
         ed->setObjectName(QStringLiteral("edPlacar"));
         ed->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,2}")), ed));
         ed->setMaxLength(2);
@@ -195,12 +201,6 @@ void GradeJogos::confirmaEditor()
         commitData(ed);
 }
 
-void GradeJogos::descartaEditor()
-{
-    if (QWidget* ed = indexWidget(currentIndex()))
-        closeEditor(ed, QAbstractItemDelegate::RevertModelCache);
-}
-
 void GradeJogos::mostraEditor()
 {
     const QModelIndex atual = currentIndex();
@@ -208,12 +208,58 @@ void GradeJogos::mostraEditor()
         edit(atual);
 }
 
+bool GradeJogos::temFoco() const
+{
+    QWidget* foco = QApplication::focusWidget();
+    return foco && (foco == this || isAncestorOf(foco));
+}
+
+bool GradeJogos::edit(const QModelIndex& indice, EditTrigger gatilho, QEvent* evento)
+{
+    // Every editor the grid opens (a cursor move by the program, the editor shown
+    // again after closing) leaves the keyboard focus where it is unless the grid
+    // holds it: a push button that loses the focus between press and release
+    // drops its click, and keys meant for the date field would land in the score.
+    const bool semFoco = !temFoco();
+    m_semFoco = semFoco;
+    const bool r = QTableView::edit(indice, gatilho, evento);
+    m_semFoco = false;
+    if (semFoco)
+        if (QWidget* ed = indexWidget(indice))
+            ed->setEnabled(true);
+    return r;
+}
+
 void GradeJogos::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint dica)
 {
     QTableView::closeEditor(editor, dica);
-    // Enter and Escape close the editor; the score cell shows it again once the
-    // closing is done (a move to another cell has opened its own by then).
+    // Enter and Escape close the editor, and so does the focus leaving it; the
+    // score cell shows it again once the closing is done (a move to another cell
+    // has opened its own by then). It takes the focus only if the grid has it.
     QTimer::singleShot(0, this, &GradeJogos::mostraEditor);
+}
+
+void GradeJogos::keyPressEvent(QKeyEvent* e)
+{
+    const QModelIndex antes = currentIndex();
+    QTableView::keyPressEvent(e);
+    const int k = e->key();
+    const bool vertical = k == Qt::Key_Up || k == Qt::Key_Down || k == Qt::Key_PageUp || k == Qt::Key_PageDown;
+    if (vertical && antes.isValid() && currentIndex().row() == antes.row()) {
+        // At the top or bottom edge the cursor stays in its row; leaving it
+        // still saves the typed row, as a move to another row would.
+        e->accept();
+        emit saiuPelaBorda();
+    }
+}
+
+void GradeJogos::focusInEvent(QFocusEvent* e)
+{
+    QTableView::focusInEvent(e);
+    // The focus coming back to the grid (after a message box, or by Tab) goes
+    // on to the score editor shown on the current cell.
+    if (QWidget* ed = indexWidget(currentIndex()); ed && ed->isEnabled())
+        ed->setFocus(e->reason());
 }
 
 void GradeJogos::mouseReleaseEvent(QMouseEvent* e)
@@ -305,6 +351,7 @@ TfJogos::TfJogos(QWidget* parent)
     aplicaLarguras(*modelo, dbJogos);
     modelo->acompanha(dbJogos->selectionModel());
     connect(dbJogos, &GradeJogos::colunaEntrou, this, &TfJogos::preparaMenu);
+    connect(dbJogos, &GradeJogos::saiuPelaBorda, this, &TfJogos::gravaEdicao);
 
     // Popup menu.
     PopupMenu1 = new QMenu(this);
@@ -406,16 +453,9 @@ BotaoAzul* TfJogos::botaoVisao(int numero) const
 
 void TfJogos::ativacao()
 {
-    // Back from another window (a sponsor's page): a result typed before it
-    // opened is saved, not dropped by the view pressed again.
-    gravaEdicao();
+    // Back from another window (a sponsor's page): the view pressed again saves
+    // a result typed before it opened.
     btnVisaoClick(m_ultimo ? m_ultimo : 30);
-}
-
-void TfJogos::largaEdicao()
-{
-    dbJogos->descartaEditor();
-    modelo->descarta();
 }
 
 bool TfJogos::gravaEdicao()
@@ -429,7 +469,8 @@ bool TfJogos::gravaEdicao()
 
 void TfJogos::btnVisaoClick(int numero)
 {
-    largaEdicao();
+    // A row being typed is saved (status rule and rebuild) before the view changes.
+    gravaEdicao();
     rbData->setChecked(false);
     cbData->setEnabled(false);
     if (BotaoAzul* antes = botaoVisao(m_ultimo))
@@ -483,7 +524,7 @@ void TfJogos::cbDataChange()
 
 void TfJogos::visaoData()
 {
-    largaEdicao();
+    gravaEdicao();
     const bool marcado = rbData->isChecked();
     cbData->setEnabled(marcado);
     if (marcado)
@@ -570,6 +611,7 @@ void TfJogos::btClassificacaoClick()
 
 void TfJogos::done(int resultado)
 {
-    largaEdicao();
+    // Closing the screen saves the row being typed, like any other way of leaving it.
+    gravaEdicao();
     TfmPadrao::done(resultado);
 }

@@ -17,7 +17,9 @@ class QRadioButton;
 class QToolButton;
 
 // The match grid: the cursor only rests on the two score cells, whose editor
-// is always shown.
+// is always shown. The editor takes the keyboard focus only while the grid
+// holds it: shown while another control has the focus (a view button being
+// pressed, the date field being typed into), it leaves the focus there.
 class GradeJogos : public QTableView {
     Q_OBJECT
 public:
@@ -28,19 +30,32 @@ public:
 
     // Hands the open editor's text to the row (the row is not saved yet).
     void confirmaEditor();
-    // Closes the open editor without handing its text over.
-    void descartaEditor();
     // Opens the editor on the current score cell when it is not shown.
     void mostraEditor();
+    // True while an editor is being opened that must not take the focus (the delegate reads it).
+    bool abrindoSemFoco() const { return m_semFoco; }
+    // The grid, its viewport or its editor holds the keyboard focus.
+    bool temFoco() const;
+
+    using QTableView::edit;
 
 signals:
     // The cursor entered a column (after the redirection to a score cell).
     void colunaEntrou();
+    // Up on the first row or Down on the last: the cursor cannot move, but the
+    // row is left as on any other row move (and no row is added).
+    void saiuPelaBorda();
 
 protected:
+    bool edit(const QModelIndex& indice, EditTrigger gatilho, QEvent* evento) override;
     void currentChanged(const QModelIndex& atual, const QModelIndex& anterior) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint dica) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+
+private:
+    bool m_semFoco = false;
 };
 
 class TfJogos : public TfmPadrao {
@@ -98,7 +113,6 @@ private:
     void mostraVisao(int numero);
     void visaoData();
     void aplicaPalpite(const QString& p1, const QString& p2, const QString& situacao);
-    void largaEdicao();
     // Saves the row being typed; when the save fails (reported) its typing is dropped.
     bool gravaEdicao();
 

@@ -8,12 +8,16 @@
 #include "ui/screens/pClassificacao.h"
 #include "ui/screens/pJogos.h"
 #include "ui/shell/Botoes.h"
+#include "ui/shell/Idioma.h"
+#include "ui/shell/Mensagens.h"
 #include "ui/shell/Menu.h"
 
 #include <QAction>
+#include <QCalendarWidget>
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QSqlQuery>
 #include <QTableView>
@@ -69,6 +73,39 @@ class TstJogos : public QObject {
             QTest::keyClick(alvo, k);
         }
         void rodada(int n) { QTest::mouseClick(tela->botaoVisao(n), Qt::LeftButton); }
+
+        // Input as the window system delivers it: to the window, which hands it to
+        // the widget under the pointer or to the focus widget; a click is a press,
+        // a short pause in which the event loop runs, and a release.
+        QWindow* janela() const { return tela->windowHandle(); }
+        void cliqueReal(QWidget* w, QPoint pos = QPoint(-1, -1))
+        {
+            if (pos.x() < 0)
+                pos = w->rect().center();
+            const QPoint p = w->mapTo(tela, pos);
+            QTest::mouseMove(janela(), p);
+            QTest::mousePress(janela(), Qt::LeftButton, {}, p);
+            QTest::qWait(60);
+            QTest::mouseRelease(janela(), Qt::LeftButton, {}, p);
+            QTest::qWait(20);
+        }
+        void cliqueRealNaCelula(int linha, int coluna)
+        {
+            tela->dbJogos->scrollTo(modelo()->index(linha, coluna));
+            cliqueReal(tela->dbJogos->viewport(), tela->dbJogos->visualRect(modelo()->index(linha, coluna)).center());
+        }
+        void teclaReal(Qt::Key k, Qt::KeyboardModifiers mod = {})
+        {
+            QTest::keyClick(janela(), k, mod);
+            QTest::qWait(20);
+        }
+        void digitaReal(const QString& texto)
+        {
+            for (const QChar ch : texto) {
+                QTest::keyClick(janela(), ch.toLatin1());
+                QTest::qWait(20);
+            }
+        }
         int cod(int linha) const { return tela->Table1->valueAt(linha, QStringLiteral("Cod_Jogo")).toInt(); }
         int time(int linha, int lado) const
         {
@@ -102,6 +139,8 @@ class TstJogos : public QObject {
     };
 
 private slots:
+    void initTestCase() { Idioma::instala(); }
+
     void botoesDeVisao()
     {
         Cena c;
@@ -550,32 +589,243 @@ private slots:
         QCOMPARE(c.arvore.valor(QStringLiteral("select count(*) from Jogos")).toInt(), total);
     }
 
-    // A view button, or closing the screen, drops a row that was not saved.
-    void linhaNaoGravadaDescartada_data()
+    // Every way of leaving a typed row saves it (status rule and rebuild) before
+    // the view changes or the screen closes.
+    void linhaDigitadaGravadaAoSair_data()
     {
-        QTest::addColumn<bool>("fechando");
-        QTest::newRow("botão de visão") << false;
-        QTest::newRow("fechando a tela") << true;
+        QTest::addColumn<QString>("saida");
+        QTest::newRow("botão de visão") << "visao";
+        QTest::newRow("Jogos do dia") << "dia";
+        QTest::newRow("data do dia mudada") << "data";
+        QTest::newRow("fechando a tela") << "fechar";
     }
 
-    void linhaNaoGravadaDescartada()
+    void linhaDigitadaGravadaAoSair()
     {
-        QFETCH(bool, fechando);
+        QFETCH(QString, saida);
+        Cena c;
+        const QDate primeiroDia(2001, 8, 1);
+        if (saida == QLatin1String("data")) {
+            c.cliqueReal(c.tela->rbData);
+            c.tela->cbData->setDate(primeiroDia);
+        } else {
+            c.rodada(1);
+        }
+        QCOMPARE(c.tela->Table1->valueAt(0, QStringLiteral("Dia")).toDate(), primeiroDia);
+        const int cod = c.cod(0), a = c.time(0, 1), b = c.time(0, 2);
+        c.cliqueRealNaCelula(0, G::kGols1);
+        c.digitaReal(QStringLiteral("2"));
+        c.cliqueRealNaCelula(0, G::kGols2);
+        c.digitaReal(QStringLiteral("0"));
+        QVERIFY(c.jogo(cod, QStringLiteral("Gols_Time1")).isNull()); // not saved yet
+
+        if (saida == QLatin1String("visao")) {
+            c.cliqueReal(c.tela->botaoVisao(5));
+            QCOMPARE(c.tela->ultimaVisao(), 5);
+        } else if (saida == QLatin1String("dia")) {
+            c.cliqueReal(c.tela->rbData);
+            QVERIFY(c.tela->rbData->isChecked());
+        } else if (saida == QLatin1String("data")) {
+            // The next day, from the keyboard in the date field.
+            c.cliqueReal(c.tela->cbData, QPoint(6, c.tela->cbData->height() / 2));
+            QVERIFY(c.tela->cbData->hasFocus());
+            c.teclaReal(Qt::Key_Up);
+            QCOMPARE(c.tela->cbData->date(), primeiroDia.addDays(1));
+        } else {
+            QPointer<TfJogos> tela = c.tela;
+            c.cliqueReal(c.tela->findChild<QToolButton*>(QStringLiteral("epEfButton1")));
+            QTRY_VERIFY(!tela->isVisible());
+        }
+        QCOMPARE(c.jogo(cod, QStringLiteral("Situacao")).toString(), QStringLiteral("C"));
+        QCOMPARE(c.jogo(cod, QStringLiteral("Gols_Time1")).toInt(), 2);
+        QCOMPARE(c.jogo(cod, QStringLiteral("Gols_Time2")).toInt(), 0);
+        QCOMPARE(c.clube(a, QStringLiteral("Pontos")).toInt(), 3);
+        QCOMPARE(c.clube(b, QStringLiteral("Derrotas")).toInt(), 1);
+    }
+
+    // Down on the last row or Up on the first saves the typed row like any other
+    // row move, and adds no row. (Round 2 ends with Paraná x Gama.)
+    void bordaDaGradeGravaALinha_data()
+    {
+        QTest::addColumn<bool>("ultima");
+        QTest::newRow("última linha, seta para baixo") << true;
+        QTest::newRow("primeira linha, seta para cima") << false;
+    }
+
+    void bordaDaGradeGravaALinha()
+    {
+        QFETCH(bool, ultima);
+        Cena c;
+        const int total = c.arvore.valor(QStringLiteral("select count(*) from Jogos")).toInt();
+        c.rodada(2);
+        const int n = c.modelo()->rowCount();
+        QCOMPARE(n, 14);
+        const int linha = ultima ? n - 1 : 0;
+        if (ultima) {
+            QCOMPARE(c.celula(linha, G::kNome1), QStringLiteral("Paraná"));
+            QCOMPARE(c.celula(linha, G::kNome2), QStringLiteral("Gama"));
+        }
+        const int cod = c.cod(linha), a = c.time(linha, 1);
+        c.cliqueRealNaCelula(linha, G::kGols1);
+        c.digitaReal(QStringLiteral("6"));
+        c.cliqueRealNaCelula(linha, G::kGols2);
+        c.digitaReal(QStringLiteral("4"));
+        c.teclaReal(ultima ? Qt::Key_Down : Qt::Key_Up);
+
+        QCOMPARE(c.tela->dbJogos->currentIndex().row(), linha);
+        QCOMPARE(c.modelo()->rowCount(), n);
+        QCOMPARE(c.arvore.valor(QStringLiteral("select count(*) from Jogos")).toInt(), total);
+        QCOMPARE(c.jogo(cod, QStringLiteral("Situacao")).toString(), QStringLiteral("C"));
+        QCOMPARE(c.jogo(cod, QStringLiteral("Gols_Time1")).toInt(), 6);
+        QCOMPARE(c.jogo(cod, QStringLiteral("Gols_Time2")).toInt(), 4);
+        QCOMPARE(c.clube(a, QStringLiteral("Pontos")).toInt(), 3);
+        // The editor stays on the row, ready for more typing.
+        QTRY_VERIFY(c.editor());
+        QCOMPARE(c.editor()->text(), QStringLiteral("4"));
+
+        // Another round and back: the result is there.
+        c.cliqueReal(c.tela->botaoVisao(3));
+        c.cliqueReal(c.tela->botaoVisao(2));
+        QCOMPARE(c.tela->ultimaVisao(), 2);
+        QCOMPARE(c.celula(linha, G::kGols1), QStringLiteral("6"));
+        QCOMPARE(c.celula(linha, G::kGols2), QStringLiteral("4"));
+    }
+
+    // Every view button and "Jogos do dia" take every click, pressed and released
+    // as a person does: the score editor shown again after it lost the focus to
+    // the pressed button must not take the focus back and cancel the click.
+    void cadaCliqueNosBotoesDeVisao()
+    {
+        Cena c;
+        const int total = c.arvore.valor(QStringLiteral("select count(*) from Jogos where Apostador = 'W'")).toInt();
+        QList<int> ordem{4, 6, 5};
+        for (int n = 1; n <= 30; ++n)
+            ordem << n;
+        for (int n : ordem) {
+            QVERIFY(c.editor());
+            c.cliqueReal(c.tela->botaoVisao(n));
+            QVERIFY2(c.tela->ultimaVisao() == n, qPrintable(QStringLiteral("botão %1").arg(n)));
+            QVERIFY(c.tela->botaoVisao(n)->selecionado());
+            if (n == 30) {
+                QCOMPARE(c.modelo()->rowCount(), total);
+            } else {
+                QCOMPARE(c.modelo()->rowCount(), n == 28 ? 4 : n == 29 ? 2 : 14);
+                for (int i = 0; i < c.modelo()->rowCount(); ++i)
+                    QCOMPARE(c.tela->Table1->valueAt(i, QStringLiteral("Rodada")).toInt(), n);
+            }
+            // The view puts the focus in the first score, ready for typing.
+            QTRY_VERIFY(c.editor() && c.editor()->hasFocus());
+        }
+        c.cliqueReal(c.tela->rbData);
+        QVERIFY(c.tela->rbData->isChecked());
+        QVERIFY(c.tela->cbData->isEnabled());
+        QVERIFY(!c.tela->botaoVisao(30)->selecionado());
+        // And back to a round from the date view.
+        c.cliqueReal(c.tela->botaoVisao(7));
+        QCOMPARE(c.tela->ultimaVisao(), 7);
+        QVERIFY(!c.tela->rbData->isChecked());
+    }
+
+    // The date field is fully usable from the keyboard while a day's matches are
+    // listed: digits and arrows change the date, none lands in a score cell.
+    void tecladoNoCampoDeData()
+    {
+        Cena c;
+        c.cliqueReal(c.tela->rbData);
+        // The semi-finals' first legs: the grid lists them with the editor shown.
+        c.tela->cbData->setDate(QDate(2001, 11, 7));
+        QCOMPARE(c.modelo()->rowCount(), 2);
+        QTRY_VERIFY(c.editor());
+        QDateEdit* data = c.tela->cbData;
+        c.cliqueReal(data, QPoint(6, data->height() / 2));
+        QVERIFY(data->hasFocus());
+        QCOMPARE(data->currentSection(), QDateTimeEdit::DaySection);
+        // The day typed over: "11" is the return legs' day.
+        data->setSelectedSection(QDateTimeEdit::DaySection);
+        c.digitaReal(QStringLiteral("11"));
+        QVERIFY(data->hasFocus());
+        QCOMPARE(data->date(), QDate(2001, 11, 11));
+        QCOMPARE(c.modelo()->rowCount(), 2);
+        QCOMPARE(c.celula(0, G::kDia), QStringLiteral("11/11/2001"));
+        // The full day moved the cursor on to the month; the arrows step it, again and again.
+        QCOMPARE(data->currentSection(), QDateTimeEdit::MonthSection);
+        c.teclaReal(Qt::Key_Up);
+        QCOMPARE(data->date(), QDate(2001, 12, 11));
+        QCOMPARE(c.modelo()->rowCount(), 0);
+        c.teclaReal(Qt::Key_Down);
+        QCOMPARE(data->date(), QDate(2001, 11, 11));
+        QCOMPARE(c.modelo()->rowCount(), 2);
+        // Back to the day with a click, and down to the first legs.
+        c.cliqueReal(data, QPoint(6, data->height() / 2));
+        QCOMPARE(data->currentSection(), QDateTimeEdit::DaySection);
+        c.teclaReal(Qt::Key_Down);
+        c.teclaReal(Qt::Key_Down);
+        c.teclaReal(Qt::Key_Down);
+        QCOMPARE(data->date(), QDate(2001, 11, 8));
+        c.teclaReal(Qt::Key_Down);
+        QCOMPARE(data->date(), QDate(2001, 11, 7));
+        QCOMPARE(c.modelo()->rowCount(), 2);
+        QVERIFY(data->hasFocus());
+        // No score was typed anywhere.
+        QVERIFY(!c.tela->Table1->editing());
+        QCOMPARE(c.arvore.valor(QStringLiteral("select count(*) from Jogos where Gols_Time1 is not null "
+                                               "or Gols_Time2 is not null")).toInt(), 0);
+        for (int i = 0; i < c.modelo()->rowCount(); ++i)
+            QCOMPARE(c.celula(i, G::kGols1), QString());
+        // A click on a score still takes typing there.
+        c.cliqueRealNaCelula(0, G::kGols1);
+        QVERIFY(c.editor() && c.editor()->hasFocus());
+        c.digitaReal(QStringLiteral("3"));
+        QCOMPARE(c.editor()->text(), QStringLiteral("3"));
+    }
+
+    // A save that fails when the row is left shows one message box, with the
+    // program's title; the typing is dropped and the cursor moves on.
+    void falhaAoGravarUmaMensagem()
+    {
         Cena c;
         c.rodada(1);
         const int cod = c.cod(0);
-        c.digita(QStringLiteral("2"));
-        c.clica(0, G::kGols2);
-        c.digita(QStringLiteral("2"));
-        if (fechando)
-            c.tela->close();
-        else
-            c.rodada(1);
+        c.cliqueRealNaCelula(0, G::kGols1);
+        c.digitaReal(QStringLiteral("6"));
+        c.cliqueRealNaCelula(0, G::kGols2);
+        c.digitaReal(QStringLiteral("4"));
+        QSqlQuery trava(c.arvore.banco());
+        QVERIFY(trava.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        // Real message boxes (no capture): each one is counted and closed with its OK button.
+        QStringList titulos;
+        QTimer vigia;
+        vigia.setInterval(20);
+        connect(&vigia, &QTimer::timeout, [&] {
+            if (auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); m && m->isVisible()) {
+                titulos << m->windowTitle();
+                QTest::mouseClick(m->button(QMessageBox::Ok), Qt::LeftButton);
+            }
+        });
+        vigia.start();
+        c.teclaReal(Qt::Key_Down);
+        QTest::qWait(600);
+        vigia.stop();
+        QVERIFY(trava.exec(QStringLiteral("ROLLBACK")));
+        QCOMPARE(titulos, QStringList{QStringLiteral("Golazzo 2001")});
         QVERIFY(c.jogo(cod, QStringLiteral("Gols_Time1")).isNull());
-        QVERIFY(c.jogo(cod, QStringLiteral("Gols_Time2")).isNull());
         QCOMPARE(c.jogo(cod, QStringLiteral("Situacao")).toString(), QStringLiteral("P"));
-        if (!fechando)
-            QCOMPARE(c.celula(0, G::kGols1), QString());
+        QCOMPARE(c.tela->dbJogos->currentIndex().row(), 1);
+        QCOMPARE(c.celula(0, G::kGols1), QString());
+    }
+
+    // The date picker's calendar speaks Portuguese.
+    void calendarioEmPortugues()
+    {
+        Cena c;
+        c.cliqueReal(c.tela->rbData);
+        c.tela->cbData->setDate(QDate(2001, 8, 1));
+        QCalendarWidget* cal = c.tela->cbData->calendarWidget();
+        QVERIFY(cal);
+        QCOMPARE(cal->locale().name(), QStringLiteral("pt_BR"));
+        auto* mes = cal->findChild<QToolButton*>(QStringLiteral("qt_calendar_monthbutton"));
+        QVERIFY(mes);
+        QCOMPARE(mes->text().toLower(), QStringLiteral("agosto"));
     }
 
     // Coming back to the screen re-runs the last pressed view on current data.
