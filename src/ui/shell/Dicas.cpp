@@ -1,6 +1,7 @@
 #include "ui/shell/Dicas.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QProxyStyle>
 #include <QToolTip>
 #include <QWidget>
@@ -22,6 +23,19 @@ public:
     }
 };
 
+// A hint wider than this wraps into lines of this width.
+constexpr int kLarguraMaxima = 200;
+
+// The hint window Qt shows (its QTipLabel) sizes itself to one line of plain
+// text; a wider one is narrowed to the flat style's width, its text wrapped.
+void limitaLargura(QLabel* dica)
+{
+    if (dica->width() <= kLarguraMaxima)
+        return;
+    dica->setWordWrap(true);
+    dica->resize(kLarguraMaxima, dica->heightForWidth(kLarguraMaxima));
+}
+
 // Hints hide after five seconds. The widget still decides whether and what
 // it shows (a sponsor slot switched off shows none), so the event goes on to it.
 class FiltroDicas : public QObject {
@@ -29,9 +43,20 @@ public:
     using QObject::QObject;
     bool eventFilter(QObject* obj, QEvent* ev) override
     {
-        if (ev->type() == QEvent::ToolTip)
+        switch (ev->type()) {
+        case QEvent::ToolTip:
             if (auto* w = qobject_cast<QWidget*>(obj); w && w->toolTipDuration() < 0)
                 w->setToolTipDuration(5000);
+            break;
+        case QEvent::Show:
+        case QEvent::Resize:
+            // A new hint is sized before it is shown; one reused while showing is resized in place.
+            if (obj->inherits("QTipLabel") && static_cast<QWidget*>(obj)->isVisible())
+                limitaLargura(static_cast<QLabel*>(obj));
+            break;
+        default:
+            break;
+        }
         return false;
     }
 };
