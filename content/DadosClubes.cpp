@@ -15,14 +15,14 @@ QList<Ficha> monta()
 {
     return {
         {1, "America-MG", "América Futebol Clube", "30/04/1912", "Belo Horizonte", "Independência",
-         "Estádio Independência", "", "", "", {}, "", 92, 1971},
+         "Estádio Raimundo Sampaio", "", "", "", {}, "", 92, 1971},
         {2, "Atletico-MG", "Clube Atlético Mineiro", "25/03/1908", "Belo Horizonte", "Mineirão",
          "Estádio Governador Magalhães Pinto", "Governo de Minas Gerais", "05/09/1965", "", {1971}, "", 126, 1971},
         {3, "Atletico-PR", "Clube Atlético Paranaense", "26/03/1924", "Curitiba", "Arena da Baixada",
          "Estádio Joaquim Américo Guimarães", "Clube Atlético Paranaense", "", "", {}, "", 102, 1971},
         {4, "Bahia", "Esporte Clube Bahia", "01/01/1931", "Salvador", "Fonte Nova",
          "Estádio Octávio Mangabeira", "Governo da Bahia", "", "", {1988}, "", 108, 1971},
-        {5, "Botafogo", "Botafogo de Futebol e Regatas", "1904", "Rio de Janeiro", "Caio Martins",
+        {5, "Botafogo", "Botafogo de Futebol e Regatas", "1904", "Niterói", "Caio Martins",
          "Estádio Caio Martins", "", "", "www.botafogo.com.br", {1995}, kLamartine, 116, 1971},
         {6, "Corinthians", "Sport Club Corinthians Paulista", "01/09/1910", "São Paulo", "Pacaembu",
          "Est. Municipal Paulo Machado de Carvalho", "Prefeitura de São Paulo", "27/04/1940",

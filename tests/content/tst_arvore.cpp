@@ -69,6 +69,7 @@ private slots:
     void sons();
     void configuracao();
     void semOutroNomeDoCampeonato();
+    void atualizacaoSeparaRealDoProprio();
     void escudosDesenhados();
 
     void totaisDoHistorico_data();
@@ -249,6 +250,28 @@ void TstArvore::semOutroNomeDoCampeonato()
         QVERIFY2(!t.contains(QLatin1String("Brasileir"), Qt::CaseInsensitive), qPrintable(f.fileName()));
     }
     QCOMPARE(m_arvore->valor("SELECT count(*) FROM Times1 WHERE Titulos LIKE '%Brasileir%' OR Hino LIKE '%Brasileir%'").toInt(), 0);
+}
+
+// The update page tells real facts from the program's own: the two-legged
+// semi-finals and final are the program's regulations, not the real format.
+void TstArvore::atualizacaoSeparaRealDoProprio()
+{
+    QFile f(m_arvore->caminhos().atualizacao());
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(f.readAll());
+    const int real = html.indexOf(QStringLiteral("Fatos reais"));
+    const int proprio = html.indexOf(QStringLiteral("Regulamento próprio"));
+    QVERIFY(real >= 0);
+    QVERIFY(proprio > real);
+    // The format is not among the real facts.
+    const QString fatos = html.mid(real, proprio - real);
+    QVERIFY2(!fatos.contains(QStringLiteral("semifinais"), Qt::CaseInsensitive), qPrintable(fatos));
+    QVERIFY2(!fatos.contains(QStringLiteral("fórmula"), Qt::CaseInsensitive), qPrintable(fatos));
+    // It is the program's own, as its rules pages and standings screen state, and said not to be the real one.
+    const QString regulamento = html.mid(proprio, html.indexOf(QStringLiteral("</tr>"), proprio) - proprio);
+    QVERIFY(regulamento.contains(QStringLiteral("semifinais e final em dois jogos")));
+    QVERIFY(regulamento.contains(QStringLiteral("Classificação")));
+    QVERIFY(regulamento.contains(QStringLiteral("não é a fórmula de disputa do campeonato real")));
 }
 
 void TstArvore::escudosDesenhados()

@@ -46,6 +46,8 @@ private slots:
     void clubesForaDaTemporada();
     void localDoMandante();
     void umJogoPorEstadioNaRodada();
+    void estadioOficialDoAmerica();
+    void botafogoEmNiteroi();
 
 private:
     ArvoreTeste* m_arvore = nullptr;
@@ -253,6 +255,29 @@ void TstTabela::umJogoPorEstadioNaRodada()
                              "GROUP BY Rodada, Estadio HAVING count(*) > 1)")
                  .toInt(),
              0);
+}
+
+// "Independência" is the popular name; the official one is Raimundo Sampaio.
+void TstTabela::estadioOficialDoAmerica()
+{
+    const auto l = linhas(m_arvore->banco(), "SELECT Estadio, Estadio_Oficial FROM Times1 WHERE Cod_Time = 1");
+    QCOMPARE(l.size(), 1);
+    QCOMPARE(l[0][0].toString(), QStringLiteral("Independência"));
+    QCOMPARE(l[0][1].toString(), QStringLiteral("Estádio Raimundo Sampaio"));
+}
+
+// Botafogo's home, Caio Martins, is in Niterói (RJ), not in Rio de Janeiro.
+void TstTabela::botafogoEmNiteroi()
+{
+    const auto casa = linhas(m_arvore->banco(), "SELECT Local, Estadio FROM Jogos WHERE Time1 = 5 AND Rodada <= 27");
+    QVERIFY(casa.size() >= 13);
+    for (const QVariantList& j : casa) {
+        QCOMPARE(j[0].toString(), QStringLiteral("Niterói"));
+        QCOMPARE(j[1].toString(), QStringLiteral("Caio Martins"));
+    }
+    QCOMPARE(m_arvore->valor("SELECT Estado FROM Times1 WHERE Cod_Time = 5").toString(), QStringLiteral("RJ"));
+    // No other match is placed at Caio Martins in another town.
+    QCOMPARE(m_arvore->valor("SELECT count(*) FROM Jogos WHERE Estadio = 'Caio Martins' AND Local <> 'Niterói'").toInt(), 0);
 }
 
 QTEST_MAIN(TstTabela)
