@@ -793,6 +793,7 @@ private slots:
         QSqlQuery trava(c.arvore.banco());
         QVERIFY(trava.exec(QStringLiteral("BEGIN EXCLUSIVE")));
         // Real message boxes (no capture): each one is counted and closed with its OK button.
+        Erros::usaCaixaDeMensagem();
         QStringList titulos;
         QTimer vigia;
         vigia.setInterval(20);
