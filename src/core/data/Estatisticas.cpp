@@ -10,15 +10,16 @@ namespace Estatisticas {
 
 void regraSituacao(Dataset& jogo)
 {
+    using Regras::Situacao;
     if (!jogo.isNull(QStringLiteral("Gols_Time1")) && !jogo.isNull(QStringLiteral("Gols_Time2"))) {
-        jogo.setValue(QStringLiteral("Situacao"), QStringLiteral("C"));
+        jogo.setValue(QStringLiteral("Situacao"), Regras::letra(Situacao::Concluido));
         jogo.setValue(QStringLiteral("Proj_Time1"), QString());
         jogo.setValue(QStringLiteral("Proj_Time2"), QString());
         return;
     }
-    if (jogo.asString(QStringLiteral("Situacao")) == QLatin1String("J"))
+    if (Regras::situacao(jogo.asString(QStringLiteral("Situacao"))) == Situacao::Projetado)
         return;
-    jogo.setValue(QStringLiteral("Situacao"), QStringLiteral("P"));
+    jogo.setValue(QStringLiteral("Situacao"), Regras::letra(Situacao::NaoJogado));
     jogo.setValue(QStringLiteral("Gols_Time1"), QVariant());
     jogo.setValue(QStringLiteral("Gols_Time2"), QVariant());
 }
@@ -31,6 +32,50 @@ double aproveitamento(int pontos, int jogos)
     const double r = std::nearbyint(v);
     std::fesetround(modo);
     return r;
+}
+
+Figuras soma(int c, const QList<Partida>& partidas)
+{
+    using Regras::Palpite;
+    using Regras::Situacao;
+    Figuras f;
+    int pp = 0, pv = 0, pe = 0, pd = 0; // from picks only
+    for (const Partida& j : partidas) {
+        const bool primeiro = j.time1 == c;
+        if (j.situacao == Situacao::Concluido) {
+            if (j.gols1 == j.gols2) {
+                f.pontos += 1;
+                f.empates += 1;
+            } else if ((j.gols1 > j.gols2) == primeiro) {
+                f.pontos += 3;
+                f.vitorias += 1;
+            } else {
+                f.derrotas += 1;
+            }
+            f.jogos += 1;
+            f.golsPro += primeiro ? j.gols1 : j.gols2;
+            f.golsContra += primeiro ? j.gols2 : j.gols1;
+        } else if (j.situacao == Situacao::Projetado) {
+            // The pick is stored as seen from the first club.
+            const Palpite p = primeiro ? j.palpite1 : Regras::espelho(j.palpite1);
+            if (p == Palpite::Empate) {
+                pp += 1;
+                pe += 1;
+            } else if (p == Palpite::Vitoria) {
+                pp += 3;
+                pv += 1;
+            } else if (p == Palpite::Derrota) {
+                pd += 1;
+            }
+        }
+    }
+    f.saldoGols = f.golsPro - f.golsContra;
+    f.projecao = f.pontos + pp;
+    f.projV = f.vitorias + pv;
+    f.projE = f.empates + pe;
+    f.projD = f.derrotas + pd;
+    f.aproveitamento = aproveitamento(f.pontos, f.jogos);
+    return f;
 }
 
 void recalculaTime(int c)
@@ -49,55 +94,28 @@ void recalculaTime(int c)
     jogos.setParam(0, c);
     jogos.open();
 
-    int pontos = 0, partidas = 0, v = 0, e = 0, d = 0, gp = 0, gc = 0, pp = 0, pv = 0, pe = 0, pd = 0;
-    for (jogos.first(); !jogos.eof(); jogos.next()) {
-        const bool primeiro = jogos.asInt(QStringLiteral("Time1")) == c;
-        const QString sit = jogos.asString(QStringLiteral("Situacao"));
-        if (sit == QLatin1String("C")) {
-            const int g1 = jogos.asInt(QStringLiteral("Gols_Time1"));
-            const int g2 = jogos.asInt(QStringLiteral("Gols_Time2"));
-            if (g1 == g2) {
-                pontos += 1;
-                e += 1;
-            } else if ((g1 > g2) == primeiro) {
-                pontos += 3;
-                v += 1;
-            } else {
-                d += 1;
-            }
-            partidas += 1;
-            gp += primeiro ? g1 : g2;
-            gc += primeiro ? g2 : g1;
-        } else if (sit == QLatin1String("J")) {
-            const QString p = jogos.asString(QStringLiteral("Proj_Time1"));
-            if (p == QLatin1String("E")) {
-                pp += 1;
-                pe += 1;
-            } else if (p == QLatin1String("V") || p == QLatin1String("D")) {
-                if ((p == QLatin1String("V")) == primeiro) {
-                    pp += 3;
-                    pv += 1;
-                } else {
-                    pd += 1;
-                }
-            }
-        }
-    }
+    QList<Partida> partidas;
+    for (jogos.first(); !jogos.eof(); jogos.next())
+        partidas.append({jogos.asInt(QStringLiteral("Time1")), jogos.asInt(QStringLiteral("Time2")),
+                         Regras::situacao(jogos.asString(QStringLiteral("Situacao"))),
+                         jogos.asInt(QStringLiteral("Gols_Time1")), jogos.asInt(QStringLiteral("Gols_Time2")),
+                         Regras::palpite(jogos.asString(QStringLiteral("Proj_Time1")))});
+    const Figuras f = soma(c, partidas);
 
     times1.edit();
-    times1.setValue(QStringLiteral("Pontos"), pontos);
-    times1.setValue(QStringLiteral("Jogos"), partidas);
-    times1.setValue(QStringLiteral("Vitorias"), v);
-    times1.setValue(QStringLiteral("Empates"), e);
-    times1.setValue(QStringLiteral("Derrotas"), d);
-    times1.setValue(QStringLiteral("GolsPro"), gp);
-    times1.setValue(QStringLiteral("GolsContra"), gc);
-    times1.setValue(QStringLiteral("SaldoGols"), gp - gc);
-    times1.setValue(QStringLiteral("Projecao"), pontos + pp);
-    times1.setValue(QStringLiteral("Proj_V"), v + pv);
-    times1.setValue(QStringLiteral("Proj_E"), e + pe);
-    times1.setValue(QStringLiteral("Proj_D"), d + pd);
-    times1.setValue(QStringLiteral("Aproveitamento"), aproveitamento(pontos, partidas));
+    times1.setValue(QStringLiteral("Pontos"), f.pontos);
+    times1.setValue(QStringLiteral("Jogos"), f.jogos);
+    times1.setValue(QStringLiteral("Vitorias"), f.vitorias);
+    times1.setValue(QStringLiteral("Empates"), f.empates);
+    times1.setValue(QStringLiteral("Derrotas"), f.derrotas);
+    times1.setValue(QStringLiteral("GolsPro"), f.golsPro);
+    times1.setValue(QStringLiteral("GolsContra"), f.golsContra);
+    times1.setValue(QStringLiteral("SaldoGols"), f.saldoGols);
+    times1.setValue(QStringLiteral("Projecao"), f.projecao);
+    times1.setValue(QStringLiteral("Proj_V"), f.projV);
+    times1.setValue(QStringLiteral("Proj_E"), f.projE);
+    times1.setValue(QStringLiteral("Proj_D"), f.projD);
+    times1.setValue(QStringLiteral("Aproveitamento"), f.aproveitamento);
     times1.post();
 }
 

@@ -2,9 +2,37 @@
 // The status rule and the rebuild of a club's season figures. Every save of a
 // match row runs them: the rule before the row is stored, the rebuild of both
 // clubs after it. This is the one implementation every screen wires in.
+#include "core/data/Regras.h"
+
+#include <QList>
+#include <optional>
+
 class Dataset;
 
 namespace Estatisticas {
+
+// One counted or uncounted match of a club, as the rebuild reads it. A null
+// score reads as 0.
+struct Partida {
+    int time1 = 0;
+    int time2 = 0;
+    std::optional<Regras::Situacao> situacao;
+    int gols1 = 0;
+    int gols2 = 0;
+    Regras::Palpite palpite1 = Regras::Palpite::Nenhum; // `Proj_Time1`; `Proj_Time2` is never read
+};
+
+// A club's season figures, the columns `Pontos` to `Proj_D` of `Times1`.
+struct Figuras {
+    int pontos = 0, jogos = 0, vitorias = 0, empates = 0, derrotas = 0, golsPro = 0, golsContra = 0;
+    int saldoGols = 0, projecao = 0, projV = 0, projE = 0, projD = 0;
+    double aproveitamento = 0;
+    bool operator==(const Figuras&) const = default;
+};
+
+// The figures of club c from its matches, counted from zero: a concluded
+// match counts its result, a projected one its pick, any other nothing.
+Figuras soma(int c, const QList<Partida>& partidas);
 
 // Before a match row is stored: both scores → "C" with the picks emptied;
 // a projected row ("J") stays as it is; anything else → "P" without scores.

@@ -549,17 +549,23 @@ void TfJogos::preparaMenu()
     imTime1->setText(temLinha ? Table1->asString(QStringLiteral("NomeTime1")) : QString());
     imTime2->setText(temLinha ? Table1->asString(QStringLiteral("NomeTime2")) : QString());
     const QString situacao = temLinha ? Table1->asString(QStringLiteral("Situacao")) : QString();
-    const bool palpites = temLinha && situacao != QLatin1String("C");
+    const auto sit = Regras::situacao(situacao);
+    const bool palpites = temLinha && sit != Regras::Situacao::Concluido;
     imTime1->setEnabled(palpites);
     imEmpate->setEnabled(palpites);
     imTime2->setEnabled(palpites);
-    imAnula->setEnabled(palpites && situacao == QLatin1String("J"));
+    imAnula->setEnabled(palpites && sit == Regras::Situacao::Projetado);
     imConfrontos->setEnabled(true);
     imAlterarData->setEnabled(true);
 }
 
-void TfJogos::aplicaPalpite(const QString& p1, const QString& p2, const QString& situacao)
+void TfJogos::aplicaPalpite(Regras::Palpite palpite)
 {
+    // A pick makes the match projected; annulling it makes it not played.
+    const QString p1 = Regras::letra(palpite);
+    const QString p2 = Regras::letra(Regras::espelho(palpite));
+    const QString situacao = Regras::letra(palpite == Regras::Palpite::Nenhum ? Regras::Situacao::NaoJogado
+                                                                              : Regras::Situacao::Projetado);
     if (!Table1->isOpen() || Table1->isEmpty())
         return;
     dbJogos->confirmaEditor();
@@ -576,10 +582,10 @@ void TfJogos::aplicaPalpite(const QString& p1, const QString& p2, const QString&
     dbJogos->mostraEditor();
 }
 
-void TfJogos::imTime1Click() { aplicaPalpite(QStringLiteral("V"), QStringLiteral("D"), QStringLiteral("J")); }
-void TfJogos::imEmpateClick() { aplicaPalpite(QStringLiteral("E"), QStringLiteral("E"), QStringLiteral("J")); }
-void TfJogos::imTime2Click() { aplicaPalpite(QStringLiteral("D"), QStringLiteral("V"), QStringLiteral("J")); }
-void TfJogos::imAnulaClick() { aplicaPalpite(QString(), QString(), QStringLiteral("P")); }
+void TfJogos::imTime1Click() { aplicaPalpite(Regras::Palpite::Vitoria); }
+void TfJogos::imEmpateClick() { aplicaPalpite(Regras::Palpite::Empate); }
+void TfJogos::imTime2Click() { aplicaPalpite(Regras::Palpite::Derrota); }
+void TfJogos::imAnulaClick() { aplicaPalpite(Regras::Palpite::Nenhum); }
 
 void TfJogos::imAlterarDataClick()
 {

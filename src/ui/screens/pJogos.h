@@ -2,6 +2,7 @@
 // The matches screen: the season's matches all together, by round or by day;
 // results are typed into the grid and projection picks set from its popup.
 // Every save of a match runs the status rule and both clubs' rebuild.
+#include "core/data/Regras.h"
 #include "ui/shell/Padrao.h"
 
 #include <QList>
@@ -112,7 +113,7 @@ protected:
 private:
     void mostraVisao(int numero);
     void visaoData();
-    void aplicaPalpite(const QString& p1, const QString& p2, const QString& situacao);
+    void aplicaPalpite(Regras::Palpite palpite);
     // Saves the row being typed; when the save fails (reported) its typing is dropped.
     bool gravaEdicao();
 
