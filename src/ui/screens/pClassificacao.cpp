@@ -2,6 +2,7 @@
 
 #include "core/data/Dataset.h"
 #include "core/data/ModeloDataset.h"
+#include "core/data/Ordens.h"
 #include "ui/shell/Grades.h"
 #include "ui/shell/Botoes.h"
 #include "ui/shell/Mensagens.h"
@@ -21,14 +22,9 @@
 
 TfClassificacao* fClassificacao = nullptr;
 
-const char* const TfClassificacao::kSqlClassificacao =
-    "Select * from Times1 where divisao = '1' order by pontos desc, vitorias desc, saldogols desc, golspro desc, nome";
-const char* const TfClassificacao::kSqlProjecao =
-    "Select * from Times1 where divisao = '1' order by projecao desc, proj_v desc, pontos desc, vitorias desc, "
-    "saldogols desc, golspro desc, nome";
-const char* const TfClassificacao::kSqlAproveitamento =
-    "Select * from Times1 where divisao = '1' order by aproveitamento desc, pontos desc, vitorias desc, saldogols desc, "
-    "golspro desc, nome";
+const char* const TfClassificacao::kSqlClassificacao = Ordens::kClassificacao;
+const char* const TfClassificacao::kSqlProjecao = Ordens::kProjecao;
+const char* const TfClassificacao::kSqlAproveitamento = Ordens::kAproveitamento;
 
 namespace {
 

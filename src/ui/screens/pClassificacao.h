@@ -35,7 +35,7 @@ public:
     void btProjecaoClick();
     void btAproveitamentoClick();
 
-    // The statements, exactly as they run.
+    // The statements, exactly as they run (the orders of core/data/Ordens.h).
     static const char* const kSqlClassificacao;
     static const char* const kSqlProjecao;
     static const char* const kSqlAproveitamento;
