@@ -2,23 +2,11 @@
 #include "PrimeiraInstalacao.h"
 #include "core/data/Banco.h"
 #include "core/install/Caminhos.h"
+#include "ui/Telas.h"
 #include "ui/shell/Dicas.h"
 #include "ui/shell/Idioma.h"
 #include "ui/shell/Mensagens.h"
 #include "ui/shell/Menu.h"
-
-#if __has_include("ui/shell/pSkin.h")
-#include "ui/shell/pSkin.h"
-#define GZ_TEM_SKIN 1
-#endif
-#if __has_include("ui/shell/pPatrocinio.h")
-#include "ui/shell/pPatrocinio.h"
-#define GZ_TEM_PATROCINIO 1
-#endif
-#if __has_include("ui/reports/pRelatorios.h")
-#include "ui/reports/pRelatorios.h"
-#define GZ_TEM_RELATORIOS 1
-#endif
 
 #include <QApplication>
 #include <QScreen>
@@ -42,15 +30,8 @@ int main(int argc, char** argv)
     Dicas::instala();
 
     fmMenu = new TfmMenu;
-#ifdef GZ_TEM_SKIN
-    fSkin = new TfSkin(fmMenu);
-#endif
-#ifdef GZ_TEM_RELATORIOS
-    fReport = new TfReport(fmMenu);
-#endif
-#ifdef GZ_TEM_PATROCINIO
-    fPatrocinio = new TfPatrocinio(fmMenu);
-#endif
+    Telas::liga(fmMenu);
+    Telas::criaPermanentes(fmMenu);
     // Full screen also where no window manager honours the request.
     if (QScreen* tela = QGuiApplication::primaryScreen())
         fmMenu->setGeometry(tela->geometry());

@@ -1,46 +1,10 @@
 #include "ui/shell/Menu.h"
 
-#include "ui/shell/Abertura.h"
 #include "core/install/Caminhos.h"
 #include "ui/shell/Mensagens.h"
 #include "core/install/Ini.h"
 
-#if __has_include("core/pictures/Escudos.h")
 #include "core/pictures/Escudos.h"
-#define GZ_TEM_ESCUDOS 1
-#endif
-#if __has_include("ui/screens/pJogos.h")
-#include "ui/screens/pJogos.h"
-#define GZ_TEM_JOGOS 1
-#endif
-#if __has_include("ui/screens/pTimes.h")
-#include "ui/screens/pTimes.h"
-#define GZ_TEM_TIMES 1
-#endif
-#if __has_include("ui/screens/pClassificacao.h")
-#include "ui/screens/pClassificacao.h"
-#define GZ_TEM_CLASSIFICACAO 1
-#endif
-#if __has_include("ui/screens/pRanking.h")
-#include "ui/screens/pRanking.h"
-#define GZ_TEM_RANKING 1
-#endif
-#if __has_include("ui/quiz/pQuizGame.h")
-#include "ui/quiz/pQuizGame.h"
-#define GZ_TEM_QUIZ 1
-#endif
-#if __has_include("ui/shell/pRegras.h")
-#include "ui/shell/pRegras.h"
-#define GZ_TEM_REGRAS 1
-#endif
-#if __has_include("ui/shell/pSkin.h")
-#include "ui/shell/pSkin.h"
-#define GZ_TEM_SKIN 1
-#endif
-#if __has_include("ui/shell/pAtualizacao.h")
-#include "ui/shell/pAtualizacao.h"
-#define GZ_TEM_ATUALIZACAO 1
-#endif
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -99,6 +63,11 @@ protected:
         p.setFont(f);
         p.setPen(Qt::white);
         p.drawText(rect().adjusted(0, 0, 0, -5 + (baixo ? 1 : 0)), Qt::AlignHCenter | Qt::AlignBottom, text());
+        if (!isEnabled()) {
+            // Greyed out: the entry's screen is not part of this build.
+            p.setPen(Qt::NoPen);
+            p.fillPath(forma, QColor(128, 128, 128, 170));
+        }
     }
     void enterEvent(QEnterEvent* e) override
     {
@@ -173,13 +142,7 @@ TfmMenu::TfmMenu(QWidget* parent)
 
     m_imTimes.reserve(127);
     for (int c = 0; c <= 126; ++c) {
-#ifdef GZ_TEM_ESCUDOS
         m_imTimes.append(Escudos::desenha(c, 15));
-#else
-        QImage vazio(15, 15, QImage::Format_ARGB32);
-        vazio.fill(Qt::transparent);
-        m_imTimes.append(vazio);
-#endif
     }
 
     epEfButton1 = new BotaoFechar(this);
@@ -196,6 +159,8 @@ TfmMenu::TfmMenu(QWidget* parent)
         b->setObjectName(QStringLiteral("fcImageBtn%1").arg(i + 1));
         b->setToolTip(QString::fromUtf8(kEntradas[i].dica));
         connect(b, &QAbstractButton::clicked, this, acoes[i]);
+        // An entry stays disabled, still showing its hint, until its screen is wired in.
+        b->setEnabled(false);
         botoes.append(b);
     }
 
@@ -270,60 +235,23 @@ void TfmMenu::epEfButton1Click()
     close();
 }
 
-void TfmMenu::fcImageBtn1Click()
+void TfmMenu::defineAcao(Entrada entrada, Acao acao)
 {
-#ifdef GZ_TEM_JOGOS
-    abreTela(fJogos, this);
-#endif
+    m_acoes[entrada] = std::move(acao);
+    botoes[entrada]->setEnabled(bool(m_acoes[entrada]));
 }
 
-void TfmMenu::fcImageBtn2Click()
+void TfmMenu::aciona(Entrada entrada)
 {
-#ifdef GZ_TEM_TIMES
-    abreTela(fTimes, this);
-#endif
+    if (m_acoes[entrada])
+        m_acoes[entrada](this);
 }
 
-void TfmMenu::fcImageBtn3Click()
-{
-#ifdef GZ_TEM_CLASSIFICACAO
-    abreTela(fClassificacao, this);
-#endif
-}
-
-void TfmMenu::fcImageBtn4Click()
-{
-#ifdef GZ_TEM_RANKING
-    abreTela(fRanking, this);
-#endif
-}
-
-void TfmMenu::fcImageBtn5Click()
-{
-#ifdef GZ_TEM_QUIZ
-    abreTela(fQuizGame, this);
-#endif
-}
-
-void TfmMenu::fcImageBtn6Click()
-{
-#ifdef GZ_TEM_REGRAS
-    abreTela(fRegras, this);
-#endif
-}
-
-void TfmMenu::fcImageBtn7Click()
-{
-#ifdef GZ_TEM_SKIN
-    // A new skins screen on every press; the one made at start is never shown.
-    TfSkin* tela = nullptr;
-    abreTela(tela, this);
-#endif
-}
-
-void TfmMenu::fcImageBtn8Click()
-{
-#ifdef GZ_TEM_ATUALIZACAO
-    abreTela(fAtualizacao, this);
-#endif
-}
+void TfmMenu::fcImageBtn1Click() { aciona(Jogos); }
+void TfmMenu::fcImageBtn2Click() { aciona(Times); }
+void TfmMenu::fcImageBtn3Click() { aciona(Classificacao); }
+void TfmMenu::fcImageBtn4Click() { aciona(Ranking); }
+void TfmMenu::fcImageBtn5Click() { aciona(Quiz); }
+void TfmMenu::fcImageBtn6Click() { aciona(Regras); }
+void TfmMenu::fcImageBtn7Click() { aciona(Skins); }
+void TfmMenu::fcImageBtn8Click() { aciona(Atualizacao); }

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QList>
 #include <QWidget>
+#include <array>
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -29,6 +31,12 @@ public:
     QAbstractButton* epEfButton1 = nullptr;
     QList<QAbstractButton*> botoes; // fcImageBtn1 .. fcImageBtn8
 
+    // The eight entries, in button order. Each gets its action from the
+    // wiring (ui/Telas.cpp); an entry without one stays disabled.
+    enum Entrada { Jogos, Times, Classificacao, Ranking, Quiz, Regras, Skins, Atualizacao };
+    using Acao = std::function<void(QWidget* menu)>;
+    void defineAcao(Entrada entrada, Acao acao);
+
 private slots:
     void fcImageBtn1Click();
     void fcImageBtn2Click();
@@ -47,7 +55,9 @@ protected:
 private:
     void FormCreate();
     void posiciona();
+    void aciona(Entrada entrada);
     QList<QImage> m_imTimes;
+    std::array<Acao, 8> m_acoes;
 };
 
 extern TfmMenu* fmMenu;

@@ -3,6 +3,7 @@
 // way to act on a modal window from inside its own event loop.
 #include "core/install/Caminhos.h"
 #include "core/install/Ini.h"
+#include "ui/Telas.h"
 #include "ui/shell/Menu.h"
 #include "ui/shell/pPatrocinio.h"
 
@@ -103,9 +104,13 @@ std::function<QWidget*()> modal()
     return [] { return qobject_cast<T*>(QApplication::activeModalWidget()); };
 }
 
-// The menu that holds the current skin, as at program start.
+// The menu that holds the current skin, wired as at program start.
 struct MenuAberto {
-    MenuAberto() { fmMenu = &menu; }
+    MenuAberto()
+    {
+        Telas::liga(&menu);
+        fmMenu = &menu;
+    }
     ~MenuAberto() { fmMenu = nullptr; }
     TfmMenu menu;
 };

@@ -1,5 +1,8 @@
 // The main menu: buttons, captions, hints, the skin from "config.ini", closing.
 #include "ArvoreTeste.h"
+#include "Auxiliar.h"
+#include "ui/Telas.h"
+#include "ui/shell/Padrao.h"
 #include "core/install/Caminhos.h"
 #include "ui/shell/Dicas.h"
 #include "ui/shell/Menu.h"
@@ -11,7 +14,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 
 class TstMenu : public QObject {
@@ -144,6 +149,80 @@ private slots:
         QCOMPARE(janela->font().pixelSize(), 11);
         QCOMPARE(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 500);
         QToolTip::hideText();
+    }
+
+    // The program's wiring: a built screen opens from its entry; an entry
+    // whose screen is not built is disabled, keeps its hint and opens nothing.
+    void entradasLigadas_data()
+    {
+        QTest::addColumn<int>("indice");
+        QTest::addColumn<QString>("classe"); // empty: not built yet
+        QTest::newRow("JOGOS") << 0 << "TfJogos";
+        QTest::newRow("TIMES") << 1 << "";
+        QTest::newRow("CLASSIFICAÇÃO") << 2 << "TfClassificacao";
+        QTest::newRow("RANKING") << 3 << "";
+        QTest::newRow("QUIZ GAME") << 4 << "";
+        QTest::newRow("REGRAS") << 5 << "TfRegras";
+        QTest::newRow("SKINS") << 6 << "TfSkin";
+        QTest::newRow("ATUALIZAÇÃO") << 7 << "TfAtualizacao";
+    }
+    void entradasLigadas()
+    {
+        QFETCH(int, indice);
+        QFETCH(QString, classe);
+        ArvoreTeste arvore;
+        MensagensCapturadas msgs;
+        Dicas::instala();
+        aux::MenuAberto m;
+        m.menu.resize(1028, 753);
+        aux::mostra(&m.menu);
+        QAbstractButton* b = m.menu.botoes[indice];
+        QCOMPARE(b->isEnabled(), !classe.isEmpty());
+
+        // The hint shows whether or not the entry is enabled.
+        const QString dica = b->toolTip();
+        QVERIFY(!dica.isEmpty());
+        QHelpEvent ev(QEvent::ToolTip, QPoint(5, 5), b->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(b, &ev);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), dica);
+        QToolTip::hideText();
+
+        QString vista;
+        QPointer<QWidget> tela;
+        aux::quandoAparecer(aux::modal<TfmPadrao>(), [&](QWidget* w) {
+            tela = w;
+            vista = QString::fromLatin1(w->metaObject()->className());
+            QTest::mouseClick(w->findChild<QToolButton*>(QStringLiteral("epEfButton1")), Qt::LeftButton);
+        }, classe.isEmpty() ? 300 : 5000);
+        QTest::mouseClick(b, Qt::LeftButton);
+        if (classe.isEmpty())
+            QTest::qWait(400); // give a wrongly opened screen the time to show
+        QCOMPARE(vista, classe);
+        QVERIFY(tela.isNull());
+        QVERIFY(msgs.lista.isEmpty());
+    }
+
+    // A disabled entry looks different from an enabled one, and an action
+    // given to it enables it.
+    void entradaSemTelaApareceDesabilitada()
+    {
+        ArvoreTeste arvore;
+        TfmMenu menu;
+        menu.resize(1028, 753);
+        aux::mostra(&menu);
+        QAbstractButton* b = menu.botoes[TfmMenu::Ranking];
+        QVERIFY(!b->isEnabled());
+        const QImage desabilitado = b->grab().toImage();
+        int vezes = 0;
+        menu.defineAcao(TfmMenu::Ranking, [&](QWidget* m) {
+            QCOMPARE(m, &menu);
+            ++vezes;
+        });
+        QVERIFY(b->isEnabled());
+        QVERIFY(b->grab().toImage() != desabilitado);
+        QTest::mouseClick(b, Qt::LeftButton);
+        QCOMPARE(vezes, 1);
     }
 
     void fecharEncerraOPrograma()

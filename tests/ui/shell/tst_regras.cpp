@@ -269,6 +269,7 @@ void TstRegras::menuAbreTelas()
     ArvoreTeste arvore;
     MensagensCapturadas msgs;
     TfmMenu menu;
+    Telas::liga(&menu);
     fmMenu = &menu;
     mostra(&menu);
 
