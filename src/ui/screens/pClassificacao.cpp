@@ -1,4 +1,5 @@
 #include "ui/screens/pClassificacao.h"
+#include "ui/shell/Estilo.h"
 
 #include "core/data/Dataset.h"
 #include "core/data/ModeloDataset.h"
@@ -28,15 +29,11 @@ const char* const TfClassificacao::kSqlAproveitamento = Ordens::kAproveitamento;
 
 namespace {
 
-const QColor kAzul(0x34, 0x69, 0xA5);
-const QColor kFundo(0x9C, 0xAE, 0xC5);
+const QColor kFundo = Estilo::pagina;
 
 QFont fonte(int px, bool negrito)
 {
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(px);
-    f.setBold(negrito);
-    return f;
+    return Estilo::arial(px, negrito);
 }
 
 } // namespace
@@ -238,10 +235,7 @@ QTableView* TfClassificacao::criaGrade(Dataset* consulta, const QList<QPair<QStr
     grade->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grade->horizontalHeader()->setHighlightSections(false);
     grade->horizontalHeader()->setStyleSheet(
-        QStringLiteral("QHeaderView { background-color: #9CAEC5; }"
-                       " QHeaderView::section { background-color: #3469A5; color: white; font-weight: bold;"
-                       " font-family: Arial; font-size: 12px; border: 0px; border-right: 1px solid #9CAEC5;"
-                       " padding: 1px; }"));
+        Estilo::titulosDeGrade());
     QPalette p = grade->palette();
     p.setColor(QPalette::Base, kFundo);
     p.setColor(QPalette::Window, kFundo);

@@ -1,4 +1,5 @@
 #include "ui/screens/pJogos.h"
+#include "ui/shell/Estilo.h"
 
 #include "core/data/Dataset.h"
 #include "core/data/Estatisticas.h"
@@ -34,17 +35,14 @@ TfJogos* fJogos = nullptr;
 
 namespace {
 
-const QColor kFundo(0x9C, 0xAE, 0xC5);
+const QColor kFundo = Estilo::pagina;
 const QColor kPlacarFundo(0xFF, 0xFF, 0x96);
 const QColor kPlacarTexto(0, 128, 0);
 
 // The grid's and the date view's font: Arial, 11 pixels.
 QFont arial11(bool negrito = false)
 {
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(11);
-    f.setBold(negrito);
-    return f;
+    return Estilo::arial(11, negrito);
 }
 
 const char* const kHints[29] = {

@@ -1,4 +1,5 @@
 #include "ui/shell/Botoes.h"
+#include "ui/shell/Estilo.h"
 
 #include <QEnterEvent>
 #include <QPainter>
@@ -6,10 +7,7 @@
 BotaoAzul::BotaoAzul(const QString& texto, QWidget* parent)
     : QPushButton(texto, parent)
 {
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(11);
-    f.setBold(true);
-    setFont(f);
+    setFont(Estilo::arial(11, true));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_Hover);
 }
@@ -24,7 +22,7 @@ void BotaoAzul::setSelecionado(bool selecionado)
 
 QColor BotaoAzul::corTexto() const
 {
-    return m_selecionado ? QColor(Qt::yellow) : QColor(Qt::white);
+    return m_selecionado ? Estilo::legendaSelecionada : Estilo::legendaBotao;
 }
 
 void BotaoAzul::enterEvent(QEnterEvent* e)

@@ -2,6 +2,7 @@
 // The program's flat blue button: white bold caption on #3469A5, a raised
 // edge in RGB(138,162,215) while the pointer is over it, and a yellow
 // caption while it is the selected one of its group.
+#include "core/Cores.h"
 #include <QPushButton>
 
 class BotaoAzul : public QPushButton {
@@ -15,7 +16,7 @@ public:
     // The caption colour as drawn: yellow when selected, white otherwise.
     QColor corTexto() const;
 
-    static QColor corFace() { return QColor(52, 105, 165); }
+    static QColor corFace() { return Cores::botao; }
     static QColor corRealce() { return QColor(138, 162, 215); }
 
 protected:

@@ -1,4 +1,5 @@
 #include "ui/shell/Dicas.h"
+#include "ui/shell/Estilo.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -74,12 +75,12 @@ void instala()
     f.setPixelSize(11);
     QToolTip::setFont(f);
     QPalette p = QToolTip::palette();
-    p.setColor(QPalette::ToolTipBase, QColor(156, 174, 197));
+    p.setColor(QPalette::ToolTipBase, Estilo::pagina);
     p.setColor(QPalette::ToolTipText, Qt::black);
     QToolTip::setPalette(p);
     app->setStyleSheet(app->styleSheet()
-                       + QStringLiteral("QToolTip { background-color: rgb(156,174,197); color: black;"
-                                        " border: 1px solid black; padding: 2px; font-family: sans-serif; font-size: 11px; }"));
+                       + QStringLiteral("QToolTip { background-color: %1; color: black;"
+                                        " border: 1px solid black; padding: 2px; font-family: sans-serif; font-size: 11px; }").arg(Estilo::pagina.name()));
     app->installEventFilter(new FiltroDicas(app));
 }
 

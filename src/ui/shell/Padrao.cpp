@@ -1,4 +1,5 @@
 #include "ui/shell/Padrao.h"
+#include "ui/shell/Estilo.h"
 
 #include "ui/shell/Abertura.h"
 #include "core/install/Caminhos.h"
@@ -32,8 +33,8 @@ static void iniciaRecursosMoldura()
 
 namespace {
 
-const QColor kPagina(156, 174, 197);
-const QColor kCinza(222, 222, 222);
+const QColor kPagina = Estilo::pagina;
+const QColor kCinza = Estilo::cinzaMoldura;
 const QColor kInicioFaixa(216, 216, 216);
 constexpr int kPassosFaixa = 236;
 

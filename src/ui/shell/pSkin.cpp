@@ -1,4 +1,5 @@
 #include "ui/shell/pSkin.h"
+#include "ui/shell/Estilo.h"
 
 #include "ui/shell/Botoes.h"
 #include "core/install/Caminhos.h"
@@ -20,10 +21,7 @@ TfSkin* fSkin = nullptr;
 namespace {
 QFont tahoma(int px)
 {
-    QFont f(QStringLiteral("Tahoma"));
-    f.setPixelSize(px);
-    f.setBold(true);
-    return f;
+    return Estilo::tahoma(px, true);
 }
 }
 
@@ -49,11 +47,11 @@ TfSkin::TfSkin(QWidget* parent)
     lbSkins->setFont(tahoma(11));
     lbSkins->setSelectionMode(QAbstractItemView::SingleSelection);
     QPalette pl = lbSkins->palette();
-    pl.setColor(QPalette::Base, QColor(156, 174, 197));
+    pl.setColor(QPalette::Base, Estilo::pagina);
     pl.setColor(QPalette::Text, Qt::black);
-    pl.setColor(QPalette::Highlight, QColor(52, 105, 165));
+    pl.setColor(QPalette::Highlight, Estilo::botao);
     pl.setColor(QPalette::HighlightedText, Qt::white);
-    pl.setColor(QPalette::Inactive, QPalette::Highlight, QColor(52, 105, 165));
+    pl.setColor(QPalette::Inactive, QPalette::Highlight, Estilo::botao);
     pl.setColor(QPalette::Inactive, QPalette::HighlightedText, Qt::white);
     lbSkins->setPalette(pl);
     lbSkins->setGeometry(322, 40 - kAlturaFaixa, 173, 519);
