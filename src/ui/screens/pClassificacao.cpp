@@ -8,6 +8,7 @@
 #include "ui/shell/Botoes.h"
 #include "ui/shell/Mensagens.h"
 #include "ui/shell/Menu.h"
+#include "ui/reports/pRelatorios.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -18,6 +19,7 @@
 #include <QStackedWidget>
 #include <QTableView>
 #include <QTextEdit>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -165,11 +167,23 @@ TfClassificacao::TfClassificacao(QWidget* parent)
     corpo->addWidget(lado);
     pagina->addLayout(corpo, 1);
 
+    btRelatorio = adicionaBotaoCaption(TfReport::icone(), QStringLiteral("Relatório"));
+    btRelatorio->setObjectName(QStringLiteral("btRelatorio"));
+    connect(btRelatorio, &QToolButton::clicked, this, &TfClassificacao::btRelatorioClick);
+
     Erros::protege([this] {
         Query1->open();
         Query2->open();
         Query3->open();
     });
+}
+
+void TfClassificacao::btRelatorioClick()
+{
+    // The report prints the standings selection; it is run again when another page closed it.
+    if (!Query1->isOpen() && !Erros::protege([this] { Query1->open(); }))
+        return;
+    TfReport::previewClassificacao(this, *Query1);
 }
 
 TfClassificacao::~TfClassificacao()

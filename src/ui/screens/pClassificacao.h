@@ -8,6 +8,7 @@ class BotaoAzul;
 class Dataset;
 class ModeloDataset;
 class QLabel;
+class QToolButton;
 class QStackedWidget;
 class QTableView;
 class QTextEdit;
@@ -26,6 +27,7 @@ public:
     QTableView* wwDBGrid2 = nullptr;
     QTableView* wwDBGrid3 = nullptr;
     QTextEdit* meRegulamento = nullptr;
+    QToolButton* btRelatorio = nullptr;
 
     Dataset* Query1 = nullptr; // standings
     Dataset* Query2 = nullptr; // projected standings
@@ -34,6 +36,7 @@ public:
     void btClassificacaoClick();
     void btProjecaoClick();
     void btAproveitamentoClick();
+    void btRelatorioClick();
 
     // The statements, exactly as they run (the orders of core/data/Ordens.h).
     static const char* const kSqlClassificacao;

@@ -11,6 +11,7 @@
 #include "ui/shell/Botoes.h"
 #include "core/install/Caminhos.h"
 #include "ui/shell/Mensagens.h"
+#include "ui/reports/pRelatorios.h"
 
 #include <QAction>
 #include <QApplication>
@@ -426,6 +427,9 @@ TfJogos::TfJogos(QWidget* parent)
     linha->addWidget(painel);
     linha->addWidget(dbJogos, 1);
 
+    btRelatorio = adicionaBotaoCaption(TfReport::icone(), QStringLiteral("Relatório"));
+    btRelatorio->setObjectName(QStringLiteral("btRelatorio"));
+    connect(btRelatorio, &QToolButton::clicked, this, &TfJogos::btRelatorioClick);
     btClassificacao = adicionaBotaoCaption(iconeClassificacao(), QStringLiteral("Classificação"));
     btClassificacao->setObjectName(QStringLiteral("btClassificacao"));
     connect(btClassificacao, &QToolButton::clicked, this, &TfJogos::btClassificacaoClick);
@@ -603,6 +607,16 @@ void TfJogos::imAlterarDataClick()
 void TfJogos::imConfrontosClick()
 {
     // The head-to-head screen is opened here once it is part of the program.
+}
+
+void TfJogos::btRelatorioClick()
+{
+    // The report prints the rows listed, as stored: a result being typed is saved
+    // first, as leaving the row would. When that save is refused (reported), the
+    // report is not started.
+    if (!gravaEdicao())
+        return;
+    TfReport::previewTabela(this, *Table1);
 }
 
 void TfJogos::btClassificacaoClick()

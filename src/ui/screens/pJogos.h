@@ -70,6 +70,7 @@ public:
     QRadioButton* rbData = nullptr;
     QDateEdit* cbData = nullptr;
     GradeJogos* dbJogos = nullptr;
+    QToolButton* btRelatorio = nullptr;
     QToolButton* btClassificacao = nullptr;
 
     QMenu* PopupMenu1 = nullptr;
@@ -100,6 +101,7 @@ public:
     void imAnulaClick();
     void imAlterarDataClick();
     void imConfrontosClick();
+    void btRelatorioClick();
     void btClassificacaoClick();
 
     // Captions and enabled picks for the current row.
