@@ -321,6 +321,7 @@ void Relatorio::imprime(BandaRelatorio* banda, int y, QVector<OperacaoRelatorio>
         OperacaoRelatorio op;
         op.tipo = e->tipo;
         op.banda = banda->nome();
+        op.topoBanda = y;
         op.nome = e->nome;
         op.area = e->area.translated(0, y);
         op.texto = e->campo ? e->campo() : e->texto;

@@ -95,6 +95,7 @@ private:
 struct OperacaoRelatorio {
     ElementoRelatorio::Tipo tipo = ElementoRelatorio::Tipo::Texto;
     QString banda;
+    int topoBanda = 0; // where the band stands on the page
     QString nome;
     QRect area; // on the page
     QString texto;

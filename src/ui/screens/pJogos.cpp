@@ -616,7 +616,11 @@ void TfJogos::btRelatorioClick()
     // report is not started.
     if (!gravaEdicao())
         return;
+    // The open score editor goes while the report moves the cursor (it would hand
+    // its text back to the row it was opened on) and comes back on the last row.
+    dbJogos->descartaEditor();
     TfReport::previewTabela(this, *Table1);
+    dbJogos->mostraEditor();
 }
 
 void TfJogos::btClassificacaoClick()
