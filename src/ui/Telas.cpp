@@ -1,5 +1,6 @@
 #include "ui/Telas.h"
 
+#include "ui/reports/pRelatorios.h"
 #include "ui/screens/pClassificacao.h"
 #include "ui/screens/pJogos.h"
 #include "ui/shell/Abertura.h"
@@ -29,7 +30,7 @@ void criaPermanentes(TfmMenu* menu)
 {
     fSkin = new TfSkin(menu);
     fPatrocinio = new TfPatrocinio(menu);
-    // The report definitions are created here too once they are built.
+    fReport = new TfReport(menu);
 }
 
 } // namespace Telas

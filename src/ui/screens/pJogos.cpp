@@ -200,6 +200,12 @@ void GradeJogos::confirmaEditor()
         commitData(ed);
 }
 
+void GradeJogos::descartaEditor()
+{
+    if (QWidget* ed = indexWidget(currentIndex()))
+        closeEditor(ed, QAbstractItemDelegate::RevertModelCache);
+}
+
 void GradeJogos::mostraEditor()
 {
     const QModelIndex atual = currentIndex();

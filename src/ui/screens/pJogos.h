@@ -31,6 +31,8 @@ public:
 
     // Hands the open editor's text to the row (the row is not saved yet).
     void confirmaEditor();
+    // Closes the open editor without handing its text to the row.
+    void descartaEditor();
     // Opens the editor on the current score cell when it is not shown.
     void mostraEditor();
     // True while an editor is being opened that must not take the focus (the delegate reads it).
