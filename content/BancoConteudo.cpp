@@ -2,6 +2,8 @@
 
 #include "DadosClubes.h"
 #include "Historico.h"
+#include "PerguntasQuiz.h"
+#include "QuizConteudo.h"
 #include "Tabela2001.h"
 #include "core/data/Banco.h"
 #include "core/data/Esquema.h"
@@ -158,6 +160,25 @@ void gravaConfrontos(QSqlDatabase& db)
         ins.grava({iso(p.data), p.time1, p.time2, p.gols1, p.gols2});
 }
 
+// The quiz: its question bank, its 16 teams without figures and the
+// group-stage fixture, every match not yet played.
+void gravaQuiz(QSqlDatabase& db)
+{
+    Insercao perguntas(db, Esquema::quiz(),
+                       {"Codigo", "Pergunta", "OpcaoA", "OpcaoB", "OpcaoC", "OpcaoD", "Resposta"});
+    for (const PerguntasQuiz::Pergunta& p : PerguntasQuiz::todas())
+        perguntas.grava({p.codigo, QString::fromUtf8(p.pergunta), QString::fromUtf8(p.opcoes[0]),
+                         QString::fromUtf8(p.opcoes[1]), QString::fromUtf8(p.opcoes[2]),
+                         QString::fromUtf8(p.opcoes[3]), QString(QLatin1Char(p.resposta))});
+    Insercao times(db, Esquema::quizTimes(),
+                   {"Nome", "Codigo", "Pontos", "Vitorias", "Empates", "Derrotas", "Original"});
+    for (const QString& t : QuizConteudo::times())
+        times.grava({t, QuizConteudo::codigo(t), 0, 0, 0, 0, t});
+    Insercao jogos(db, Esquema::quizJogos(), {"Time1", "Time2", "Rodada"});
+    for (const QuizConteudo::Jogo& j : QuizConteudo::jogos())
+        jogos.grava({j.time1, j.time2, j.rodada});
+}
+
 } // namespace
 
 void escreve(const QString& arquivo)
@@ -174,6 +195,7 @@ void escreve(const QString& arquivo)
             gravaTimes(db);
             gravaJogos(db);
             gravaConfrontos(db);
+            gravaQuiz(db);
             if (!db.commit())
                 throw ErroPrograma(QStringLiteral("Não foi possível concluir a gravação do banco de dados: %1")
                                        .arg(db.lastError().text()));

@@ -1,6 +1,7 @@
 #pragma once
 // The championship database of the default tree: Times1 with every known
-// club, Jogos with the 2001 fixture and Confrontos with the simulated history.
+// club, Jogos with the 2001 fixture, Confrontos with the simulated history,
+// and the quiz's questions, teams and group-stage matches.
 #include <QString>
 
 namespace BancoConteudo {

@@ -83,6 +83,53 @@ Tabela montaConfrontos()
     return t;
 }
 
+// The quiz's question bank, teams with their standings, and matches.
+Tabela montaQuiz()
+{
+    Tabela t;
+    t.nome = QStringLiteral("Quiz");
+    t.campos = {
+        {"Codigo", T::AutoInc}, {"Pergunta", T::Texto, 120}, {"OpcaoA", T::Texto, 50}, {"OpcaoB", T::Texto, 50},
+        {"OpcaoC", T::Texto, 50}, {"OpcaoD", T::Texto, 50}, {"Resposta", T::Texto, 1}, {"Situacao", T::Texto, 1},
+    };
+    t.primario = {QString(), {"Codigo"}, false, true};
+    return t;
+}
+
+Tabela montaQuizTimes()
+{
+    Tabela t;
+    t.nome = QStringLiteral("QuizTimes");
+    t.campos = {
+        {"Nome", T::Texto, 20}, {"Codigo", T::Curto}, {"Pontos", T::Curto}, {"Vitorias", T::Curto},
+        {"Empates", T::Curto}, {"Derrotas", T::Curto}, {"Original", T::Texto, 20},
+    };
+    t.primario = {QString(), {"Nome"}, false, true};
+    t.indices = {
+        // Standings: equal points and wins put the name later in the alphabet first.
+        {"ClassIdx", {"Pontos", "Vitorias", "Nome"}, true},
+        {"CodIdx", {"Codigo"}},
+        // The code is supplied unique; the engine keeps it so.
+        {"CodigoUnico", {"Codigo"}, false, true},
+    };
+    return t;
+}
+
+Tabela montaQuizJogos()
+{
+    Tabela t;
+    t.nome = QStringLiteral("QuizJogos");
+    t.campos = {
+        {"Cod_Jogo", T::AutoInc}, {"Time1", T::Curto}, {"Time2", T::Curto}, {"Situacao", T::Texto, 1},
+        {"Rodada", T::Curto}, {"Gols_Time1", T::Curto}, {"Gols_Time2", T::Curto},
+    };
+    t.primario = {QString(), {"Cod_Jogo", "Time1", "Time2", "Situacao", "Rodada"}, false, true};
+    t.indices = {
+        {"JogoIdx", {"Cod_Jogo"}},
+    };
+    return t;
+}
+
 QString tipoSql(const Campo& c)
 {
     const QString q = QLatin1Char('"') + c.nome + QLatin1Char('"');
@@ -159,12 +206,28 @@ const Tabela& confrontos()
     return t;
 }
 
+const Tabela& quiz()
+{
+    static const Tabela t = montaQuiz();
+    return t;
+}
+const Tabela& quizTimes()
+{
+    static const Tabela t = montaQuizTimes();
+    return t;
+}
+const Tabela& quizJogos()
+{
+    static const Tabela t = montaQuizJogos();
+    return t;
+}
+
 const Tabela* tabela(const QString& nome)
 {
     QString n = nome;
     if (n.endsWith(QLatin1String(".DB"), Qt::CaseInsensitive))
         n.chop(3);
-    for (const Tabela* t : {&times1(), &jogos(), &confrontos()})
+    for (const Tabela* t : {&times1(), &jogos(), &confrontos(), &quiz(), &quizTimes(), &quizJogos()})
         if (t->nome.compare(n, Qt::CaseInsensitive) == 0)
             return t;
     return nullptr;
@@ -192,7 +255,7 @@ QStringList ddl(const Tabela& t)
 
 void cria(QSqlDatabase& db)
 {
-    for (const Tabela* t : {&times1(), &jogos(), &confrontos()}) {
+    for (const Tabela* t : {&times1(), &jogos(), &confrontos(), &quiz(), &quizTimes(), &quizJogos()}) {
         for (const QString& sql : ddl(*t)) {
             QSqlQuery q(db);
             if (!q.exec(sql))

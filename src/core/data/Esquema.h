@@ -1,5 +1,5 @@
 #pragma once
-// The championship tables: columns, types, keys and named indexes.
+// The championship and quiz tables: columns, types, keys and named indexes.
 // The table engine reads the named indexes from here to order its cursors.
 #include <QList>
 #include <QSqlDatabase>
@@ -40,8 +40,11 @@ const Tabela* tabela(const QString& nome);
 const Tabela& times1();
 const Tabela& jogos();
 const Tabela& confrontos();
+const Tabela& quiz();
+const Tabela& quizTimes();
+const Tabela& quizJogos();
 
-// Creates the championship tables and their indexes in an empty database.
+// Creates the championship and quiz tables and their indexes in an empty database.
 // Throws ErroPrograma when the database refuses.
 void cria(QSqlDatabase& db);
 
