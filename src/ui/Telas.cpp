@@ -1,5 +1,6 @@
 #include "ui/Telas.h"
 
+#include "ui/quiz/pQuizGame.h"
 #include "ui/reports/pRelatorios.h"
 #include "ui/screens/pClassificacao.h"
 #include "ui/screens/pJogos.h"
@@ -23,6 +24,7 @@ void liga(TfmMenu* menu)
         TfSkin* tela = nullptr;
         abreTela<TfSkin>(tela, m);
     });
+    menu->defineAcao(TfmMenu::Quiz, [](QWidget* m) { abreTela<TfQuizGame>(fQuizGame, m); });
     menu->defineAcao(TfmMenu::Atualizacao, [](QWidget* m) { abreTela<TfAtualizacao>(fAtualizacao, m); });
 }
 

@@ -161,7 +161,7 @@ private slots:
         QTest::newRow("TIMES") << 1 << "";
         QTest::newRow("CLASSIFICAÇÃO") << 2 << "TfClassificacao";
         QTest::newRow("RANKING") << 3 << "";
-        QTest::newRow("QUIZ GAME") << 4 << "";
+        QTest::newRow("QUIZ GAME") << 4 << "TfQuizGame";
         QTest::newRow("REGRAS") << 5 << "TfRegras";
         QTest::newRow("SKINS") << 6 << "TfSkin";
         QTest::newRow("ATUALIZAÇÃO") << 7 << "TfAtualizacao";
