@@ -2,6 +2,7 @@
 #include "PrimeiraInstalacao.h"
 #include "core/data/Banco.h"
 #include "core/install/Caminhos.h"
+#include "core/install/Inicio.h"
 #include "ui/Telas.h"
 #include "ui/shell/Dicas.h"
 #include "ui/shell/Idioma.h"
@@ -25,8 +26,17 @@ int main(int argc, char** argv)
     QString erro;
     if (!PrimeiraInstalacao::garante(raiz, &erro))
         Erros::reporta(erro);
+    // One running copy per install root; a second start ends without touching the data.
+    Instancia instancia(raiz);
+    if (instancia.estado() == Instancia::Estado::OutraAberta) {
+        Erros::reporta(Instancia::mensagemOutraAberta());
+        return 0;
+    }
     Caminhos::defineAtual(raiz);
     Banco::definePrincipal(Caminhos::atual().banco());
+    // Before the menu: the database checked, migrated and the club figures repaired.
+    for (const QString& m : Inicio::preparaBanco(raiz))
+        Erros::reporta(m);
     Dicas::instala();
 
     fmMenu = new TfmMenu;

@@ -683,63 +683,89 @@ void Dataset::post()
 {
     if (!editing())
         return;
-    if (beforePost)
-        beforePost(*this);
-    QSqlDatabase db = banco();
-    const QString tabela = m_esquema->nome;
-    QStringList colunas;
-    QVariantList valores;
+    const Estado estadoAntes = m_estado;
+    const QVector<QVariant> digitado = m_buffer;
+    const int posicaoAntes = m_atual;
     const bool inserindo = m_estado == Estado::Inserindo;
-    for (int c = 0; c < m_camposBanco; ++c) {
-        const Esquema::Campo* campo = m_esquema->campo(m_campos[c]);
-        if (!campo || campo->tipo == Esquema::Tipo::AutoInc)
-            continue;
-        if (!inserindo && m_buffer[c] == m_linhas[m_atual][c] && m_buffer[c].isNull() == m_linhas[m_atual][c].isNull())
-            continue;
-        colunas << campo->nome;
-        valores << paraBanco(c, m_buffer[c]);
-    }
-    qint64 rowid = inserindo ? -1 : m_rowids[m_atual];
-    if (!colunas.isEmpty() || inserindo) {
-        QSqlQuery q(db);
-        QString sql;
-        if (inserindo) {
-            QStringList marcas;
-            for (int i = 0; i < colunas.size(); ++i)
-                marcas << QStringLiteral("?");
-            QStringList nomes;
-            for (const QString& c : colunas)
-                nomes << aspas(c);
-            sql = colunas.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(aspas(tabela))
-                                    : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                          .arg(aspas(tabela), nomes.join(QStringLiteral(", ")), marcas.join(QStringLiteral(", ")));
-        } else {
-            QStringList sets;
-            for (const QString& c : colunas)
-                sets << aspas(c) + QStringLiteral(" = ?");
-            sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(aspas(tabela), sets.join(QStringLiteral(", ")));
+    const qint64 rowidAntes = inserindo ? -1 : m_rowids.value(m_atual, -1);
+    QSqlDatabase db = banco();
+    // The row and everything the after-save hook writes are one transaction:
+    // stored together or not at all.
+    Banco::Transacao transacao(db);
+    try {
+        if (beforePost)
+            beforePost(*this);
+        const QString tabela = m_esquema->nome;
+        QStringList colunas;
+        QVariantList valores;
+        for (int c = 0; c < m_camposBanco; ++c) {
+            const Esquema::Campo* campo = m_esquema->campo(m_campos[c]);
+            if (!campo || campo->tipo == Esquema::Tipo::AutoInc)
+                continue;
+            if (!inserindo && m_buffer[c] == m_linhas[m_atual][c] && m_buffer[c].isNull() == m_linhas[m_atual][c].isNull())
+                continue;
+            colunas << campo->nome;
+            valores << paraBanco(c, m_buffer[c]);
         }
-        q.prepare(sql);
-        for (const QVariant& v : valores)
-            q.addBindValue(v);
-        if (!inserindo)
-            q.addBindValue(rowid);
-        if (!q.exec()) {
-            const QString erro = q.lastError().text();
-            if (erro.contains(QLatin1String("UNIQUE"), Qt::CaseInsensitive))
-                throw ErroPrograma(QStringLiteral("Já existe outro registro de %1 com a mesma chave; nada foi gravado.").arg(tabela));
-            throw ErroPrograma(QStringLiteral("Não foi possível gravar na tabela %1: %2\nNada foi gravado.")
-                                   .arg(tabela, motivo(q.lastError())));
+        qint64 rowid = rowidAntes;
+        if (!colunas.isEmpty() || inserindo) {
+            QSqlQuery q(db);
+            QString sql;
+            if (inserindo) {
+                QStringList marcas;
+                for (int i = 0; i < colunas.size(); ++i)
+                    marcas << QStringLiteral("?");
+                QStringList nomes;
+                for (const QString& c : colunas)
+                    nomes << aspas(c);
+                sql = colunas.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(aspas(tabela))
+                                        : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                              .arg(aspas(tabela), nomes.join(QStringLiteral(", ")), marcas.join(QStringLiteral(", ")));
+            } else {
+                QStringList sets;
+                for (const QString& c : colunas)
+                    sets << aspas(c) + QStringLiteral(" = ?");
+                sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(aspas(tabela), sets.join(QStringLiteral(", ")));
+            }
+            q.prepare(sql);
+            for (const QVariant& v : valores)
+                q.addBindValue(v);
+            if (!inserindo)
+                q.addBindValue(rowid);
+            if (!q.exec()) {
+                const QString erro = q.lastError().text();
+                if (erro.contains(QLatin1String("UNIQUE"), Qt::CaseInsensitive))
+                    throw ErroPrograma(QStringLiteral("Já existe outro registro de %1 com a mesma chave; nada foi gravado.").arg(tabela));
+                throw ErroPrograma(QStringLiteral("Não foi possível gravar na tabela %1: %2\nNada foi gravado.")
+                                       .arg(tabela, motivo(q.lastError())));
+            }
+            if (inserindo)
+                rowid = q.lastInsertId().toLongLong();
         }
-        if (inserindo)
-            rowid = q.lastInsertId().toLongLong();
+        m_estado = Estado::Navegando;
+        m_buffer.clear();
+        busca(rowid, m_atual);
+        if (afterPost)
+            afterPost(*this);
+        transacao.confirma();
+    } catch (...) {
+        transacao.desfaz();
+        // Back to what is stored, with the typed row still in edit.
+        if (m_estado == Estado::Navegando) {
+            try {
+                busca(rowidAntes, posicaoAntes);
+            } catch (const ErroPrograma&) {
+            }
+        }
+        m_estado = estadoAntes;
+        m_buffer = digitado;
+        emit stateChanged();
+        emiteReset();
+        throw;
     }
-    m_estado = Estado::Navegando;
-    m_buffer.clear();
     emit stateChanged();
-    busca(rowid, m_atual);
-    if (afterPost)
-        afterPost(*this);
+    if (afterCommit)
+        afterCommit(*this);
 }
 
 void Dataset::cancel()

@@ -83,8 +83,10 @@ public:
     void edit();
     // Writing an empty text stores null.
     void setValue(const QString& campo, const QVariant& valor);
-    // Saves the row: before-save hook, write, fetch again, cursor on the stored row, after-save hook.
-    // Throws ErroPrograma when the database refuses; the row then stays in edit.
+    // Saves the row: before-save hook, write, fetch again, cursor on the stored row, after-save hook,
+    // all in one transaction, then the after-commit hook.
+    // Throws ErroPrograma when the database or the after-save hook fails: nothing of the save is
+    // stored and the row stays in edit with the values as they were typed.
     void post();
     void cancel();
     // Starts a new row; a before-insert hook that returns false cancels it silently.
@@ -95,6 +97,8 @@ public:
     // Hooks.
     std::function<void(Dataset&)> beforePost;
     std::function<void(Dataset&)> afterPost;
+    // After the save's transaction is committed (views of other tables refresh here).
+    std::function<void(Dataset&)> afterCommit;
     std::function<bool(Dataset&)> beforeInsert;
     // Filled per row as it is fetched; recNo() is the row's position during the call.
     std::function<void(Dataset&)> onCalcFields;

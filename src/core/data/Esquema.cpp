@@ -161,8 +161,11 @@ QString listaIndice(const Tabela& t, const Indice& i)
     QStringList partes;
     for (const QString& f : i.campos) {
         QString p = QLatin1Char('"') + f + QLatin1Char('"');
+        // Stored indexes name only SQLite's own collations, so that any
+        // SQLite tool can change the file; the Portuguese order is asked
+        // for by the program's statements.
         if (ehTexto(t, f))
-            p += QStringLiteral(" COLLATE PTBR");
+            p += QStringLiteral(" COLLATE NOCASE");
         if (i.descendente)
             p += QStringLiteral(" DESC");
         partes << p;

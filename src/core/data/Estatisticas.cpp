@@ -1,10 +1,14 @@
 #include "core/data/Estatisticas.h"
 
+#include "core/data/Banco.h"
 #include "core/data/Dataset.h"
 #include "core/errors/Erros.h"
 
 #include <cfenv>
 #include <cmath>
+#include <QHash>
+#include <QSqlError>
+#include <QSqlQuery>
 
 namespace Estatisticas {
 
@@ -78,6 +82,25 @@ Figuras soma(int c, const QList<Partida>& partidas)
     return f;
 }
 
+QList<QPair<QString, QVariant>> colunas(const Figuras& f)
+{
+    return {
+        {QStringLiteral("Pontos"), f.pontos},
+        {QStringLiteral("Jogos"), f.jogos},
+        {QStringLiteral("Vitorias"), f.vitorias},
+        {QStringLiteral("Empates"), f.empates},
+        {QStringLiteral("Derrotas"), f.derrotas},
+        {QStringLiteral("GolsPro"), f.golsPro},
+        {QStringLiteral("GolsContra"), f.golsContra},
+        {QStringLiteral("SaldoGols"), f.saldoGols},
+        {QStringLiteral("Projecao"), f.projecao},
+        {QStringLiteral("Proj_V"), f.projV},
+        {QStringLiteral("Proj_E"), f.projE},
+        {QStringLiteral("Proj_D"), f.projD},
+        {QStringLiteral("Aproveitamento"), f.aproveitamento},
+    };
+}
+
 void recalculaTime(int c)
 {
     // Only the club's own row is fetched; it is edited in place and saved back.
@@ -86,7 +109,7 @@ void recalculaTime(int c)
     times1.setParam(0, c);
     times1.open();
     if (times1.isEmpty())
-        throw ErroPrograma(QStringLiteral("O time de código %1 não está cadastrado; seus números não foram recalculados.").arg(c));
+        throw ErroPrograma(QStringLiteral("O time de código %1 não está cadastrado; seus números não podem ser recalculados.").arg(c));
 
     Dataset jogos;
     jogos.setSql(QStringLiteral("Select * from Jogos where Apostador = 'W' and (Situacao = 'C' or Situacao = 'J') "
@@ -103,19 +126,8 @@ void recalculaTime(int c)
     const Figuras f = soma(c, partidas);
 
     times1.edit();
-    times1.setValue(QStringLiteral("Pontos"), f.pontos);
-    times1.setValue(QStringLiteral("Jogos"), f.jogos);
-    times1.setValue(QStringLiteral("Vitorias"), f.vitorias);
-    times1.setValue(QStringLiteral("Empates"), f.empates);
-    times1.setValue(QStringLiteral("Derrotas"), f.derrotas);
-    times1.setValue(QStringLiteral("GolsPro"), f.golsPro);
-    times1.setValue(QStringLiteral("GolsContra"), f.golsContra);
-    times1.setValue(QStringLiteral("SaldoGols"), f.saldoGols);
-    times1.setValue(QStringLiteral("Projecao"), f.projecao);
-    times1.setValue(QStringLiteral("Proj_V"), f.projV);
-    times1.setValue(QStringLiteral("Proj_E"), f.projE);
-    times1.setValue(QStringLiteral("Proj_D"), f.projD);
-    times1.setValue(QStringLiteral("Aproveitamento"), f.aproveitamento);
+    for (const auto& [coluna, valor] : colunas(f))
+        times1.setValue(coluna, valor);
     times1.post();
 }
 
@@ -131,20 +143,88 @@ void recalculaJogo(int time1, int time2, Dataset* exibicao)
             erros << e.mensagem();
         }
     }
-    if (exibicao) {
-        if (exibicao->isOpen())
-            Erros::protege([exibicao] { exibicao->refresh(); });
+    if (exibicao)
         exibicao->enableControls();
-    }
     if (!erros.isEmpty())
-        throw ErroPrograma(QStringLiteral("O resultado foi gravado, mas:\n") + erros.join(QLatin1Char('\n')));
+        throw ErroPrograma(QStringLiteral("O resultado não foi gravado:\n") + erros.join(QLatin1Char('\n')));
+}
+
+int reparaTodos(QSqlDatabase db)
+{
+    // Every counted match belongs to both its clubs; each club's figures come
+    // from the same sum as the rebuild.
+    QHash<int, QList<Partida>> partidas;
+    {
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        if (!q.exec(QStringLiteral("SELECT Time1, Time2, Situacao, Gols_Time1, Gols_Time2, Proj_Time1 FROM Jogos "
+                                   "WHERE Apostador = 'W' AND (Situacao = 'C' OR Situacao = 'J')")))
+            throw ErroPrograma(QStringLiteral("Não foi possível conferir os números dos times: %1")
+                                   .arg(Banco::motivo(q.lastError().text())));
+        while (q.next()) {
+            const Partida j{q.value(0).toInt(), q.value(1).toInt(), Regras::situacao(q.value(2).toString()),
+                            q.value(3).toInt(), q.value(4).toInt(), Regras::palpite(q.value(5).toString())};
+            partidas[j.time1].append(j);
+            if (j.time2 != j.time1)
+                partidas[j.time2].append(j);
+        }
+    }
+    const QList<QPair<QString, QVariant>> modelo = colunas(Figuras());
+    QStringList nomes;
+    for (const auto& par : modelo)
+        nomes << par.first;
+    QList<QPair<int, QList<QPair<QString, QVariant>>>> reparar;
+    {
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        if (!q.exec(QStringLiteral("SELECT Cod_Time, %1 FROM Times1").arg(nomes.join(QStringLiteral(", ")))))
+            throw ErroPrograma(QStringLiteral("Não foi possível conferir os números dos times: %1")
+                                   .arg(Banco::motivo(q.lastError().text())));
+        while (q.next()) {
+            const int cod = q.value(0).toInt();
+            const QList<QPair<QString, QVariant>> certo = colunas(soma(cod, partidas.value(cod)));
+            for (int i = 0; i < certo.size(); ++i) {
+                // A missing number reads as 0, as everywhere else.
+                if (q.value(i + 1).toDouble() != certo[i].second.toDouble()) {
+                    reparar.append({cod, certo});
+                    break;
+                }
+            }
+        }
+    }
+    if (reparar.isEmpty())
+        return 0;
+    Banco::Transacao t(db);
+    QStringList sets;
+    for (const QString& n : nomes)
+        sets << n + QStringLiteral(" = ?");
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("UPDATE Times1 SET %1 WHERE Cod_Time = ?").arg(sets.join(QStringLiteral(", "))));
+    for (const auto& [cod, certo] : reparar) {
+        for (const auto& par : certo)
+            q.addBindValue(par.second);
+        q.addBindValue(cod);
+        if (!q.exec())
+            throw ErroPrograma(QStringLiteral("Não foi possível corrigir os números dos times: %1")
+                                   .arg(Banco::motivo(q.lastError().text())));
+    }
+    t.confirma();
+    return static_cast<int>(reparar.size());
 }
 
 void ligaRegras(Dataset& jogos, Dataset* exibicao)
 {
     jogos.beforePost = [](Dataset& d) { regraSituacao(d); };
-    jogos.afterPost = [exibicao](Dataset& d) {
-        recalculaJogo(d.asInt(QStringLiteral("Time1")), d.asInt(QStringLiteral("Time2")), exibicao);
+    jogos.afterPost = [](Dataset& d) {
+        recalculaJogo(d.asInt(QStringLiteral("Time1")), d.asInt(QStringLiteral("Time2")));
+    };
+    // The display shows the clubs' figures once they are stored for good.
+    jogos.afterCommit = [exibicao](Dataset&) {
+        if (exibicao && exibicao->isOpen()) {
+            exibicao->disableControls();
+            Erros::protege([exibicao] { exibicao->refresh(); });
+            exibicao->enableControls();
+        }
     };
     jogos.beforeInsert = [](Dataset&) { return false; };
 }

@@ -5,6 +5,10 @@
 #include "core/data/Regras.h"
 
 #include <QList>
+#include <QPair>
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariant>
 #include <optional>
 
 class Dataset;
@@ -34,6 +38,9 @@ struct Figuras {
 // match counts its result, a projected one its pick, any other nothing.
 Figuras soma(int c, const QList<Partida>& partidas);
 
+// The `Times1` columns from `Pontos` to `Aproveitamento` with the figures' values.
+QList<QPair<QString, QVariant>> colunas(const Figuras& f);
+
 // Before a match row is stored: both scores → "C" with the picks emptied;
 // a projected row ("J") stays as it is; anything else → "P" without scores.
 void regraSituacao(Dataset& jogo);
@@ -43,14 +50,21 @@ void regraSituacao(Dataset& jogo);
 void recalculaTime(int codTime);
 
 // After a match row is stored: rebuilds its first club, then its second.
-// Each club row is written whole or not at all; a club that cannot be
-// rebuilt does not stop the other. Throws ErroPrograma naming what failed.
-// The display dataset, if any, is suspended while the rows are written and
-// fetched again after them.
+// Throws ErroPrograma naming every club that could not be rebuilt; the save
+// it runs in is then rolled back whole. The display dataset, if any, is
+// suspended while the rows are written.
 void recalculaJogo(int time1, int time2, Dataset* exibicao = nullptr);
 
+// Compares the stored figures of every club with the sum of its counted
+// matches and rewrites, in one transaction, the clubs that differ (a file
+// written by an older build or changed by hand). Returns how many.
+// Throws ErroPrograma when the database cannot be read or written.
+int reparaTodos(QSqlDatabase db);
+
 // Installs the rule and the rebuild as the before- and after-save hooks of a
-// dataset of `Jogos` rows, and cancels inserts silently.
+// dataset of `Jogos` rows (so the match row and both club rows are one
+// transaction), refreshes the display after the commit, and cancels inserts
+// silently.
 void ligaRegras(Dataset& jogos, Dataset* exibicao = nullptr);
 
 // Points as a whole per cent of the points available, halves to the even neighbour.

@@ -226,25 +226,74 @@ private slots:
         } catch (const ErroPrograma& e) {
             QVERIFY(e.mensagem().contains(QStringLiteral("99")));
         }
-        // The match row is stored and the known club rebuilt; no other row changed.
-        QCOMPARE(linha(1), QStringLiteral("C 3 0 - -"));
-        QCOMPARE(figuras(1).pontos, 3);
+        // The save is one transaction: neither the match nor the known club changed.
+        QCOMPARE(linha(1), QStringLiteral("P - - - -"));
+        QCOMPARE(figuras(1).pontos, 0);
         QCOMPARE(figuras(2).pontos, 7);
         QCOMPARE(figuras(3).pontos, 0);
     }
 
-    void falhaNaReconstrucaoDeixaOTimeComoEstava()
+    void falhaNaReconstrucaoDesfazOGravacaoInteira()
     {
-        // A club row that the database refuses to update keeps its old figures whole.
+        // A club row that the database refuses to update rolls back the match and the other club.
         QSqlQuery q(Banco::principal());
         QVERIFY(q.exec(QStringLiteral("UPDATE Times1 SET Pontos = 5, Jogos = 9 WHERE Cod_Time = 2")));
         QVERIFY(q.exec(QStringLiteral("CREATE TRIGGER trava BEFORE UPDATE ON Times1 WHEN old.Cod_Time = 2 "
                                       "BEGIN SELECT RAISE(ABORT, 'bloqueado'); END")));
         QVERIFY_THROWS_EXCEPTION(ErroPrograma, grava(1, 1, 0));
-        QCOMPARE(linha(1), QStringLiteral("C 1 0 - -"));
-        QCOMPARE(figuras(1).pontos, 3);
+        QCOMPARE(linha(1), QStringLiteral("P - - - -"));
+        QCOMPARE(figuras(1).pontos, 0);
         QCOMPARE(figuras(2).pontos, 5);
         QCOMPARE(figuras(2).jogos, 9);
+    }
+
+    void falhaDeixaOsValoresDigitadosEmEdicao()
+    {
+        QSqlQuery q(Banco::principal());
+        QVERIFY(q.exec(QStringLiteral("CREATE TRIGGER trava BEFORE UPDATE ON Times1 WHEN old.Cod_Time = 2 "
+                                      "BEGIN SELECT RAISE(ABORT, 'bloqueado'); END")));
+        Dataset jogos;
+        jogos.setTableName(QStringLiteral("Jogos.DB"));
+        jogos.setIndexName(QStringLiteral("JogoIdx"));
+        Estatisticas::ligaRegras(jogos);
+        jogos.open();
+        QVERIFY(jogos.findKey({1}));
+        jogos.edit();
+        jogos.setValue(QStringLiteral("Gols_Time1"), 4);
+        jogos.setValue(QStringLiteral("Gols_Time2"), 2);
+        try {
+            jogos.post();
+            QFAIL("a gravação devia falhar");
+        } catch (const ErroPrograma& e) {
+            QVERIFY(e.mensagem().contains(QStringLiteral("não foi gravado")));
+        }
+        QVERIFY(jogos.editing());
+        QCOMPARE(jogos.asInt(QStringLiteral("Gols_Time1")), 4);
+        QCOMPARE(jogos.asInt(QStringLiteral("Gols_Time2")), 2);
+        QCOMPARE(jogos.asString(QStringLiteral("Situacao")), QStringLiteral("P"));
+        // Once the cause is gone the same typed row saves whole.
+        QVERIFY(q.exec(QStringLiteral("DROP TRIGGER trava")));
+        jogos.post();
+        QCOMPARE(linha(1), QStringLiteral("C 4 2 - -"));
+        QCOMPARE(figuras(1).pontos, 3);
+        QCOMPARE(figuras(2).d, 1);
+    }
+
+    void reparaNumerosDivergentes()
+    {
+        grava(1, 2, 1);
+        grava(2, 0, 0);
+        const Figuras a = figuras(1), b = figuras(2), c = figuras(3);
+        QCOMPARE(Estatisticas::reparaTodos(Banco::principal()), 0);
+        QSqlQuery q(Banco::principal());
+        QVERIFY(q.exec(QStringLiteral("UPDATE Times1 SET Pontos = 40, Aproveitamento = 99 WHERE Cod_Time = 1")));
+        QVERIFY(q.exec(QStringLiteral("UPDATE Times1 SET Proj_D = NULL, Empates = 8 WHERE Cod_Time = 3")));
+        QCOMPARE(Estatisticas::reparaTodos(Banco::principal()), 2);
+        QCOMPARE(figuras(1).pontos, a.pontos);
+        QCOMPARE(figuras(1).aprov, a.aprov);
+        QCOMPARE(figuras(2).pontos, b.pontos);
+        QCOMPARE(figuras(3).e, c.e);
+        QCOMPARE(Estatisticas::reparaTodos(Banco::principal()), 0);
     }
 
     void insercaoDeJogoCancelada()
