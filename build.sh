@@ -9,7 +9,8 @@ PACKAGES=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6sql6-sqlite libqt6opengl6-dev
   libturbojpeg0-dev libsqlite3-dev libbenchmark-dev
-  fonts-dejavu-core qt6-translations-l10n
+  fonts-dejavu-core qt6-translations-l10n desktop-file-utils
+  clang libclang-rt-14-dev
 )
 
 install_missing() {
