@@ -105,6 +105,27 @@ Qt::ItemFlags ModeloDataset::flags(const QModelIndex& indice) const
     return f;
 }
 
+bool ModeloDataset::leInteiro(const QString& digitado, int minimo, int maximo, QVariant* valor, QString* mensagem)
+{
+    const QString t = digitado.trimmed();
+    if (t.isEmpty()) {
+        *valor = QVariant();
+        return true;
+    }
+    bool ok = false;
+    const int n = t.toInt(&ok);
+    if (!ok || n < minimo || n > maximo) {
+        if (mensagem)
+            *mensagem = QStringLiteral("\"%1\" não é um valor válido: digite um número inteiro de %2 a %3.")
+                            .arg(t.left(40))
+                            .arg(minimo)
+                            .arg(maximo);
+        return false;
+    }
+    *valor = n;
+    return true;
+}
+
 bool ModeloDataset::setData(const QModelIndex& indice, const QVariant& valor, int papel)
 {
     if (papel != Qt::EditRole || !indice.isValid() || !m_dataset || !m_dataset->isOpen()
@@ -116,20 +137,10 @@ bool ModeloDataset::setData(const QModelIndex& indice, const QVariant& valor, in
 
     QVariant novo = valor;
     if (col.inteiro) {
-        const QString t = valor.toString().trimmed();
-        if (t.isEmpty()) {
-            novo = QVariant();
-        } else {
-            bool ok = false;
-            const int n = t.toInt(&ok);
-            if (!ok || n < col.minimo || n > col.maximo) {
-                Erros::reporta(QStringLiteral("\"%1\" não é um valor válido: digite um número inteiro de %2 a %3.")
-                                   .arg(t)
-                                   .arg(col.minimo)
-                                   .arg(col.maximo));
-                return false;
-            }
-            novo = n;
+        QString mensagem;
+        if (!leInteiro(valor.toString(), col.minimo, col.maximo, &novo, &mensagem)) {
+            Erros::reporta(mensagem);
+            return false;
         }
     } else if (valor.typeId() == QMetaType::QString && valor.toString().isEmpty()) {
         novo = QVariant();

@@ -75,6 +75,9 @@ public:
 
     // How the field's value is shown as text: dates as dd/MM/yyyy, nulls empty.
     static QString texto(const QVariant& v);
+    // A typed whole number: empty gives null; anything else outside
+    // minimo..maximo or not a number gives false and the message for the user.
+    static bool leInteiro(const QString& digitado, int minimo, int maximo, QVariant* valor, QString* mensagem);
 
 private:
     void aoResetar();

@@ -10,7 +10,13 @@ QImage le(const QString& arquivo)
     QFile f(arquivo);
     if (!f.open(QIODevice::ReadOnly))
         return {};
-    const QByteArray dados = f.readAll();
+    return decodifica(f.readAll());
+}
+
+QImage decodifica(const QByteArray& dados)
+{
+    if (dados.isEmpty())
+        return {};
     tjhandle h = tjInitDecompress();
     if (!h)
         return {};
