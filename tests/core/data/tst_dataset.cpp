@@ -225,6 +225,12 @@ private slots:
         QCOMPARE(Dataset::traduz(QStringLiteral("Dia = \"08/05/01\""), nullptr), QStringLiteral("Dia = '2001-08-05'"));
         QCOMPARE(Dataset::traduz(QStringLiteral("a = 'it''s' and b = :P and c = :P"), nullptr),
                  QStringLiteral("a = 'it''s' and b = ? and c = ?"));
+        {
+            // A marker SQLite takes for a parameter but the engine does not is refused, not run without a value.
+            Dataset colado;
+            colado.setSql(QStringLiteral("Select * from Jogos where Time1 = 1+x:Time"));
+            QVERIFY_THROWS_EXCEPTION(ErroPrograma, colado.open());
+        }
         Dataset q;
         q.setSql(QStringLiteral("Select * from Jogos where Apostador = 'W' and Dia = \"08/05/01\""));
         q.open();
