@@ -24,11 +24,13 @@ constexpr QSize kDesenho(1028, 753);
 // white bold 13-pixel Arial centred at the bottom.
 class BotaoImagem : public QAbstractButton {
 public:
+    static constexpr QSize kTamanho{130, 48};
+
     BotaoImagem(const QString& legenda, QWidget* pai)
         : QAbstractButton(pai)
     {
         setText(legenda);
-        setFixedSize(130, 48);
+        setFixedSize(kTamanho);
         setCursor(Qt::PointingHandCursor);
         setFocusPolicy(Qt::NoFocus);
     }
@@ -38,8 +40,12 @@ protected:
     {
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        // Drawn in the design's coordinates, scaled with the menu.
+        p.scale(width() / double(kTamanho.width()), height() / double(kTamanho.height()));
+        const QRect desenho(QPoint(0, 0), kTamanho);
         const bool baixo = isDown();
-        const QRectF r = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
+        const QRectF r = QRectF(desenho).adjusted(1.5, 1.5, -1.5, -1.5);
         QLinearGradient g(r.topLeft(), r.bottomLeft());
         if (baixo) {
             g.setColorAt(0, QColor(24, 60, 120));
@@ -56,13 +62,13 @@ protected:
         // A ball-like emblem at the top gives the button its picture.
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 255, 255, baixo ? 90 : 140));
-        p.drawEllipse(QPointF(width() / 2.0, 14 + (baixo ? 1 : 0)), 7, 7);
+        p.drawEllipse(QPointF(kTamanho.width() / 2.0, 14 + (baixo ? 1 : 0)), 7, 7);
         QFont f(QStringLiteral("Arial"));
         f.setBold(true);
         f.setPixelSize(13);
         p.setFont(f);
         p.setPen(Qt::white);
-        p.drawText(rect().adjusted(0, 0, 0, -5 + (baixo ? 1 : 0)), Qt::AlignHCenter | Qt::AlignBottom, text());
+        p.drawText(desenho.adjusted(0, 0, 0, -5 + (baixo ? 1 : 0)), Qt::AlignHCenter | Qt::AlignBottom, text());
         if (!isEnabled()) {
             // Greyed out: the entry's screen is not part of this build.
             p.setPen(Qt::NoPen);
@@ -84,10 +90,11 @@ protected:
 // The caption-less close button: 23 x 22 with a cross.
 class BotaoFechar : public QAbstractButton {
 public:
+    static constexpr QSize kTamanho{23, 22};
     explicit BotaoFechar(QWidget* pai)
         : QAbstractButton(pai)
     {
-        setFixedSize(23, 22);
+        setFixedSize(kTamanho);
         setCursor(Qt::PointingHandCursor);
         setFocusPolicy(Qt::NoFocus);
     }
@@ -97,9 +104,10 @@ protected:
     {
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
+        p.scale(width() / double(kTamanho.width()), height() / double(kTamanho.height()));
         p.setBrush(isDown() ? QColor(150, 20, 20) : QColor(200, 40, 40));
         p.setPen(QPen(Qt::white, 1));
-        p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+        p.drawRoundedRect(QRectF(QRect(QPoint(0, 0), kTamanho)).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
         p.setPen(QPen(Qt::white, 2.2, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(7.5, 6.5), QPointF(15.5, 15.5));
         p.drawLine(QPointF(15.5, 6.5), QPointF(7.5, 15.5));
@@ -132,7 +140,8 @@ TfmMenu::TfmMenu(QWidget* parent)
     setObjectName(QStringLiteral("fmMenu"));
     setAutoFillBackground(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(12, 40, 24));
+    // The margin around the design, on screens of other proportions, has the page colour.
+    pal.setColor(QPalette::Window, QColor(156, 174, 197));
     setPalette(pal);
 
     imMenu = new QLabel(this);
@@ -214,13 +223,24 @@ void TfmMenu::resizeEvent(QResizeEvent* e)
 
 void TfmMenu::posiciona()
 {
-    // The picture fills the window; the buttons keep their places on it.
-    imMenu->setGeometry(rect());
-    const double sx = width() / double(kDesenho.width());
-    const double sy = height() / double(kDesenho.height());
-    epEfButton1->move(qRound(10 * sx), qRound(10 * sy));
+    // The whole design scales by one factor, as large as the window allows,
+    // and is centred: proportions stay exact on any screen.
+    const double fator = qMin(width() / double(kDesenho.width()), height() / double(kDesenho.height()));
+    const QPointF origem((width() - kDesenho.width() * fator) / 2.0, (height() - kDesenho.height() * fator) / 2.0);
+    auto mapeia = [&](const QRect& r) {
+        const int x = qRound(origem.x() + r.x() * fator);
+        const int y = qRound(origem.y() + r.y() * fator);
+        return QRect(x, y, qMax(1, qRound(r.width() * fator)), qMax(1, qRound(r.height() * fator)));
+    };
+    imMenu->setGeometry(mapeia(QRect(QPoint(0, 0), kDesenho)));
+    auto coloca = [&](QWidget* w, const QRect& desenho) {
+        const QRect r = mapeia(desenho);
+        w->setFixedSize(r.size());
+        w->move(r.topLeft());
+    };
+    coloca(epEfButton1, QRect(QPoint(10, 10), BotaoFechar::kTamanho));
     for (int i = 0; i < botoes.size(); ++i)
-        botoes[i]->move(qRound(kEntradas[i].pos.x() * sx), qRound(kEntradas[i].pos.y() * sy));
+        coloca(botoes[i], QRect(kEntradas[i].pos, BotaoImagem::kTamanho));
 }
 
 void TfmMenu::closeEvent(QCloseEvent* e)
