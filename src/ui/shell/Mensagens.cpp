@@ -1,5 +1,6 @@
 #include "ui/shell/Mensagens.h"
 
+#include "core/pictures/Bmp.h"
 #include "core/pictures/Jpeg.h"
 
 #include <QApplication>
@@ -39,6 +40,8 @@ QPixmap carregaImagem(const QString& arquivo)
     QImage img;
     if (QFileInfo(arquivo).suffix().compare(QLatin1String("jpg"), Qt::CaseInsensitive) == 0)
         img = Jpeg::le(arquivo);
+    else if (QFileInfo(arquivo).suffix().compare(QLatin1String("bmp"), Qt::CaseInsensitive) == 0)
+        img = Bmp::le(arquivo);
     else
         img.load(arquivo);
     if (img.isNull())

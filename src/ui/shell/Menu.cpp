@@ -149,11 +149,6 @@ TfmMenu::TfmMenu(QWidget* parent)
     imMenu->setScaledContents(true);
     imMenu->setGeometry(QRect(QPoint(0, 0), kDesenho));
 
-    m_imTimes.reserve(127);
-    for (int c = 0; c <= 126; ++c) {
-        m_imTimes.append(Escudos::desenha(c, 15));
-    }
-
     epEfButton1 = new BotaoFechar(this);
     epEfButton1->setObjectName(QStringLiteral("epEfButton1"));
     epEfButton1->setToolTip(QStringLiteral("Fechar"));
@@ -208,8 +203,27 @@ void TfmMenu::defineSkin(const QString& nome)
     edSkin->setText(nome);
 }
 
+const QList<QImage>& TfmMenu::imTimes() const
+{
+    // Drawn on first use, not at start: the menu itself shows none of them.
+    if (m_imTimes.isEmpty()) {
+        m_imTimes.reserve(127);
+        for (int c = 0; c <= 126; ++c) {
+#ifdef GZ_TEM_ESCUDOS
+            m_imTimes.append(Escudos::desenha(c, 15));
+#else
+            QImage vazio(15, 15, QImage::Format_ARGB32);
+            vazio.fill(Qt::transparent);
+            m_imTimes.append(vazio);
+#endif
+        }
+    }
+    return m_imTimes;
+}
+
 QImage TfmMenu::imTime(int codigo) const
 {
+    imTimes();
     if (codigo < 0 || codigo >= m_imTimes.size())
         return QImage();
     return m_imTimes[codigo];

@@ -24,7 +24,7 @@ public:
     void defineSkin(const QString& nome);
 
     // The built-in club badges, 15 x 15, index = club code (0 to 126).
-    const QList<QImage>& imTimes() const { return m_imTimes; }
+    const QList<QImage>& imTimes() const;
     QImage imTime(int codigo) const;
 
     QLabel* imMenu = nullptr;
@@ -56,7 +56,7 @@ private:
     void FormCreate();
     void posiciona();
     void aciona(Entrada entrada);
-    QList<QImage> m_imTimes;
+    mutable QList<QImage> m_imTimes;
     std::array<Acao, 8> m_acoes;
 };
 
