@@ -90,6 +90,9 @@ private slots:
         inicio[12] = char(0xff);
         inicio[13] = char(0x7f);
         QTest::newRow("dados depois do fim") << inicio;
+        // Found by fuzzing: a 53-byte file that Qt's reader takes for a picture of giant height.
+        QTest::newRow("cabeçalho estranho, figura gigante")
+            << QByteArray::fromHex("424d5a00000000000000280000000400000003000086010018000000000024000000000000000000000000000000ff0000ff0000ff");
         QTest::newRow("vazio") << QByteArray();
         QTest::newRow("texto") << QByteArray("BM não é uma figura");
     }
