@@ -90,10 +90,10 @@ private slots:
                                                 "create index Times1_NomeIdx on Times1 (Time COLLATE PTBR, Estado COLLATE \"PTBR\")")),
                      QString());
             QCOMPARE(cru.executa(QStringLiteral(
-                         "create table QuizTimes (Codigo integer primary key autoincrement, Nome text collate PTBR, Pontos integer); "
-                         "create index QuizTimes_ClassIdx on QuizTimes (Nome collate ptbr); "
-                         "insert into QuizTimes (Nome, Pontos) values ('São Paulo', 3), ('Santos', 1), ('Sport', 2); "
-                         "insert into QuizTimes (Codigo, Nome) values (40, 'x'); delete from QuizTimes where Codigo = 40")),
+                         "create table TimesAntigos (Codigo integer primary key autoincrement, Nome text collate PTBR, Pontos integer); "
+                         "create index TimesAntigos_ClassIdx on TimesAntigos (Nome collate ptbr); "
+                         "insert into TimesAntigos (Nome, Pontos) values ('São Paulo', 3), ('Santos', 1), ('Sport', 2); "
+                         "insert into TimesAntigos (Codigo, Nome) values (40, 'x'); delete from TimesAntigos where Codigo = 40")),
                      QString());
             jogos = cru.valor(QStringLiteral("select count(*) from Jogos")).toInt();
             times = cru.valor(QStringLiteral("select count(*) from Times1")).toInt();
@@ -111,17 +111,17 @@ private slots:
             QCOMPARE(cru.executa(QStringLiteral("update Times1 set Time = Time where Cod_Time=1")), QString());
             QCOMPARE(cru.valor(QStringLiteral("select count(*) from Jogos")).toInt(), jogos);
             QCOMPARE(cru.valor(QStringLiteral("select count(*) from Times1")).toInt(), times);
-            QCOMPARE(cru.valor(QStringLiteral("select group_concat(Nome || Pontos, ',') from (select * from QuizTimes order by Codigo)")),
+            QCOMPARE(cru.valor(QStringLiteral("select group_concat(Nome || Pontos, ',') from (select * from TimesAntigos order by Codigo)")),
                      QStringLiteral("São Paulo3,Santos1,Sport2"));
             // The key counter keeps its place: a removed code is not handed out again.
-            QCOMPARE(cru.valor(QStringLiteral("select seq from sqlite_sequence where name = 'QuizTimes'")), QStringLiteral("40"));
-            QCOMPARE(cru.valor(QStringLiteral("select count(*) from sqlite_master where name in ('QuizTimes_ClassIdx', 'Times1_NomeIdx')")),
+            QCOMPARE(cru.valor(QStringLiteral("select seq from sqlite_sequence where name = 'TimesAntigos'")), QStringLiteral("40"));
+            QCOMPARE(cru.valor(QStringLiteral("select count(*) from sqlite_master where name in ('TimesAntigos_ClassIdx', 'Times1_NomeIdx')")),
                      QStringLiteral("2"));
             QCOMPARE(cru.valor(QStringLiteral("pragma integrity_check")), QStringLiteral("ok"));
         }
         // The program still orders by the Portuguese rule.
         Dataset quiz;
-        quiz.setSql(QStringLiteral("select Nome from QuizTimes order by Nome collate PTBR"));
+        quiz.setSql(QStringLiteral("select Nome from TimesAntigos order by Nome collate PTBR"));
         quiz.open();
         QStringList nomes;
         for (quiz.first(); !quiz.eof(); quiz.next())
