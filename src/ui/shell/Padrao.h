@@ -2,6 +2,8 @@
 // The common frame of every screen but the main menu: borderless and
 // maximised, the skin badge and the caption strip coloured by the skin,
 // the close button, the rotated caption and the six sponsor slots.
+#include "ui/shell/Moldura.h"
+
 #include <QColor>
 #include <QDialog>
 #include <QIcon>
@@ -14,21 +16,6 @@ class QToolButton;
 class QWidget;
 class QEvent;
 class QKeyEvent;
-
-// Decides whether a window's activation counts: the first one after it is
-// shown, and every one where the focus comes back from another window of the
-// program (a screen or page opened from it). A return from another
-// application does not count, nor one from a message box or a pop-up.
-// Windows that are not framed (the team screen) use it the same way.
-class VigiaAtivacao {
-public:
-    VigiaAtivacao();
-    // Feed it every event of the window; true for a WindowActivate that counts.
-    bool conta(const QEvent* e);
-private:
-    bool m_ativada = false;
-    quint64 m_marca = 0;
-};
 
 // The frame is built at the design size 1028 x 753; opening it (abreTela,
 // mostraModal) shows it maximised and modal. A window shown without blocking
