@@ -57,241 +57,7 @@ const char* const kHints[29] = {
     "Jogos da Vigésima Quarta Rodada", "Jogos da Vigésima Quinta Rodada", "Jogos da Vigésima Sexta Rodada",
     "Jogos da Vigésima Sétima Rodada", "Jogos das Semi Finais", "Jogos das Finais"};
 
-// Small club badges, read from their files; a file that changed is read again.
-class Minis {
-public:
-    QPixmap figura(const QString& arquivo)
-    {
-        if (!Caminhos::carregavel(arquivo))
-            return QPixmap();
-        const QFileInfo info(arquivo);
-        if (!info.exists())
-            return QPixmap();
-        Item& item = m_cache[arquivo];
-        if (item.alterado != info.lastModified() || item.tamanho != info.size()) {
-            item.figura = QPixmap(arquivo);
-            item.alterado = info.lastModified();
-            item.tamanho = info.size();
-        }
-        return item.figura;
-    }
-
-private:
-    struct Item {
-        QDateTime alterado;
-        qint64 tamanho = -1;
-        QPixmap figura;
-    };
-    QHash<QString, Item> m_cache;
-};
-
-// Draws the club columns with their badges and gives the score cells an
-// editor that takes only a whole number from 0 to 99.
-class DelegadoJogos : public QStyledItemDelegate {
-public:
-    DelegadoJogos(Dataset* jogos, QObject* parent)
-        : QStyledItemDelegate(parent)
-        , m_jogos(jogos)
-    {
-    }
-
-    QWidget* createEditor(QWidget* pai, const QStyleOptionViewItem& opcao, const QModelIndex& indice) const override
-    {
-        auto* ed = new QLineEdit(pai);
-        // The view gives a new editor the focus; one opened while another control
-        // holds it is born disabled (a disabled widget ignores setFocus) and
-        // enabled again by the grid once it is open.
-        if (auto* grade = qobject_cast<const GradeJogos*>(opcao.widget); grade && grade->abrindoSemFoco())
-            ed->setEnabled(false);
-        ed->setObjectName(QStringLiteral("edPlacar"));
-        ed->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,2}")), ed));
-        ed->setMaxLength(2);
-        ed->setAlignment(Qt::AlignCenter);
-        ed->setFrame(false);
-        QFont f = indice.data(Qt::FontRole).value<QFont>();
-        ed->setFont(f);
-        QPalette p = ed->palette();
-        p.setColor(QPalette::Base, kPlacarFundo);
-        p.setColor(QPalette::Text, kPlacarTexto);
-        ed->setPalette(p);
-        return ed;
-    }
-
-    void paint(QPainter* p, const QStyleOptionViewItem& opcao, const QModelIndex& indice) const override
-    {
-        const int col = indice.column();
-        if (col != GradeJogos::kNome1 && col != GradeJogos::kNome2) {
-            QStyledItemDelegate::paint(p, opcao, indice);
-            return;
-        }
-        QStyleOptionViewItem o = opcao;
-        initStyleOption(&o, indice);
-        const QString nome = o.text;
-        o.text.clear();
-        o.features &= ~QStyleOptionViewItem::HasDisplay;
-        const QStyle* estilo = o.widget ? o.widget->style() : QApplication::style();
-        estilo->drawPrimitive(QStyle::PE_PanelItemViewItem, &o, p, o.widget); // background only
-        const bool primeiro = col == GradeJogos::kNome1;
-        const QVariant codigo = m_jogos->valueAt(indice.row(), primeiro ? QStringLiteral("Time1") : QStringLiteral("Time2"));
-        const QPixmap mini = m_minis.figura(Caminhos::atual().mini(ModeloDataset::texto(codigo)));
-        const QRect r = opcao.rect;
-        if (!mini.isNull())
-            p->drawPixmap(primeiro ? r.left() : r.right() + 1 - 15, r.top() + 1, mini);
-        p->save();
-        p->setFont(o.font);
-        p->setPen(o.palette.color(QPalette::Text));
-        const QRect texto = primeiro ? r.adjusted(15 + 2, 0, 0, 0) : r.adjusted(0, 0, -15 - 2, 0);
-        p->drawText(texto, (primeiro ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter, nome);
-        p->restore();
-    }
-
-private:
-    Dataset* m_jogos;
-    mutable Minis m_minis;
-};
-
-QIcon iconeClassificacao()
-{
-    // Three bars of a podium.
-    QPixmap px(18, 18);
-    px.fill(Qt::transparent);
-    QPainter p(&px);
-    p.fillRect(QRect(1, 8, 5, 9), QColor(192, 192, 192));
-    p.fillRect(QRect(6, 3, 6, 14), QColor(255, 215, 0));
-    p.fillRect(QRect(12, 10, 5, 7), QColor(205, 127, 50));
-    p.setPen(Qt::black);
-    p.drawRect(QRect(1, 8, 4, 8));
-    p.drawRect(QRect(6, 3, 5, 13));
-    p.drawRect(QRect(12, 10, 4, 6));
-    return QIcon(px);
-}
-
 } // namespace
-
-// ---------------------------------------------------------------------------
-
-GradeJogos::GradeJogos(QWidget* parent)
-    : QTableView(parent)
-{
-    setObjectName(QStringLiteral("dbJogos"));
-    horizontalHeader()->hide();
-    verticalHeader()->hide();
-    setShowGrid(false);
-    setSelectionMode(QAbstractItemView::NoSelection);
-    setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::AnyKeyPressed
-                    | QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
-                    | QAbstractItemView::EditKeyPressed);
-    setTabKeyNavigation(true);
-    setContextMenuPolicy(Qt::CustomContextMenu);
-    setWordWrap(false);
-    QPalette p = palette();
-    p.setColor(QPalette::Base, kFundo);
-    p.setColor(QPalette::Window, kFundo);
-    setPalette(p);
-    setAutoFillBackground(true);
-    setFont(arial11());
-    verticalHeader()->setDefaultSectionSize(17);
-    verticalHeader()->setMinimumSectionSize(17);
-}
-
-void GradeJogos::confirmaEditor()
-{
-    if (QWidget* ed = indexWidget(currentIndex()))
-        commitData(ed);
-}
-
-void GradeJogos::descartaEditor()
-{
-    if (QWidget* ed = indexWidget(currentIndex()))
-        closeEditor(ed, QAbstractItemDelegate::RevertModelCache);
-}
-
-void GradeJogos::mostraEditor()
-{
-    const QModelIndex atual = currentIndex();
-    if (isVisible() && atual.isValid() && (atual.flags() & Qt::ItemIsEditable) && !indexWidget(atual))
-        edit(atual);
-}
-
-bool GradeJogos::temFoco() const
-{
-    QWidget* foco = QApplication::focusWidget();
-    return foco && (foco == this || isAncestorOf(foco));
-}
-
-bool GradeJogos::edit(const QModelIndex& indice, EditTrigger gatilho, QEvent* evento)
-{
-    // Every editor the grid opens (a cursor move by the program, the editor shown
-    // again after closing) leaves the keyboard focus where it is unless the grid
-    // holds it: a push button that loses the focus between press and release
-    // drops its click, and keys meant for the date field would land in the score.
-    const bool semFoco = !temFoco();
-    m_semFoco = semFoco;
-    const bool r = QTableView::edit(indice, gatilho, evento);
-    m_semFoco = false;
-    if (semFoco)
-        if (QWidget* ed = indexWidget(indice))
-            ed->setEnabled(true);
-    return r;
-}
-
-void GradeJogos::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint dica)
-{
-    QTableView::closeEditor(editor, dica);
-    // Enter and Escape close the editor, and so does the focus leaving it; the
-    // score cell shows it again once the closing is done (a move to another cell
-    // has opened its own by then). It takes the focus only if the grid has it.
-    QTimer::singleShot(0, this, &GradeJogos::mostraEditor);
-}
-
-void GradeJogos::keyPressEvent(QKeyEvent* e)
-{
-    const QModelIndex antes = currentIndex();
-    QTableView::keyPressEvent(e);
-    const int k = e->key();
-    const bool vertical = k == Qt::Key_Up || k == Qt::Key_Down || k == Qt::Key_PageUp || k == Qt::Key_PageDown;
-    if (vertical && antes.isValid() && currentIndex().row() == antes.row()) {
-        // At the top or bottom edge the cursor stays in its row; leaving it
-        // still saves the typed row, as a move to another row would.
-        e->accept();
-        emit saiuPelaBorda();
-    }
-}
-
-void GradeJogos::focusInEvent(QFocusEvent* e)
-{
-    QTableView::focusInEvent(e);
-    // The focus coming back to the grid (after a message box, or by Tab) goes
-    // on to the score editor shown on the current cell.
-    if (QWidget* ed = indexWidget(currentIndex()); ed && ed->isEnabled())
-        ed->setFocus(e->reason());
-}
-
-void GradeJogos::mouseReleaseEvent(QMouseEvent* e)
-{
-    QTableView::mouseReleaseEvent(e);
-    // A click on the current score cell brings its editor back (after a popup, for instance).
-    mostraEditor();
-}
-
-void GradeJogos::currentChanged(const QModelIndex& atual, const QModelIndex& anterior)
-{
-    QTableView::currentChanged(atual, anterior);
-    if (!atual.isValid())
-        return;
-    // The cursor rests only on the score cells: the columns up to X go to the
-    // first score, the columns after the second score go back to it.
-    int alvo = atual.column();
-    if (alvo < kGols1 || alvo == kX)
-        alvo = kGols1;
-    else if (alvo > kGols2)
-        alvo = kGols2;
-    if (alvo != atual.column()) {
-        selectionModel()->setCurrentIndex(model()->index(atual.row(), alvo), QItemSelectionModel::NoUpdate);
-        return;
-    }
-    emit colunaEntrou();
-}
 
 // ---------------------------------------------------------------------------
 
@@ -348,35 +114,29 @@ TfJogos::TfJogos(QWidget* parent)
     modelo->adicionaColuna(coluna("Proj_Time2", 16, Qt::AlignHCenter, true));
     modelo->adicionaColuna(coluna("Local", 110, Qt::AlignLeft));
     modelo->adicionaColuna(coluna("Estadio", 190, Qt::AlignLeft));
-    modelo->defineMarcacao(int(QItemSelectionModel::NoUpdate));
 
     dbJogos = new GradeJogos;
-    dbJogos->setModel(modelo);
-    dbJogos->setItemDelegate(new DelegadoJogos(Table1, dbJogos));
-    aplicaLarguras(*modelo, dbJogos);
-    modelo->acompanha(dbJogos->selectionModel());
-    connect(dbJogos, &GradeJogos::colunaEntrou, this, &TfJogos::preparaMenu);
-    connect(dbJogos, &GradeJogos::saiuPelaBorda, this, &TfJogos::gravaEdicao);
+    dbJogos->setObjectName(QStringLiteral("dbJogos"));
+    QPalette pg = dbJogos->palette();
+    pg.setColor(QPalette::Base, kFundo);
+    pg.setColor(QPalette::Window, kFundo);
+    dbJogos->setPalette(pg);
+    dbJogos->setAutoFillBackground(true);
+    dbJogos->setFont(arial11());
+    dbJogos->defineModelo(modelo);
 
-    // Popup menu.
-    PopupMenu1 = new QMenu(this);
-    imConfrontos = PopupMenu1->addAction(QStringLiteral("&Confrontos"), this, &TfJogos::imConfrontosClick);
-    imAlterarData = PopupMenu1->addAction(QStringLiteral("&Alterar Data"), this, &TfJogos::imAlterarDataClick);
-    PopupMenu1->addSeparator();
-    imTime1 = PopupMenu1->addAction(QString(), this, &TfJogos::imTime1Click);
-    imEmpate = PopupMenu1->addAction(QStringLiteral("Empate"), this, &TfJogos::imEmpateClick);
-    imTime2 = PopupMenu1->addAction(QString(), this, &TfJogos::imTime2Click);
-    PopupMenu1->addSeparator();
-    imAnula = PopupMenu1->addAction(QStringLiteral("Anula &Projeção"), this, &TfJogos::imAnulaClick);
-    connect(PopupMenu1, &QMenu::aboutToShow, this, &TfJogos::preparaMenu);
-    connect(PopupMenu1, &QMenu::aboutToHide, this, [this] {
-        QTimer::singleShot(0, dbJogos, [this] { dbJogos->mostraEditor(); });
-    });
-    connect(dbJogos, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
-        if (!Table1->isOpen() || Table1->isEmpty())
-            return;
-        PopupMenu1->popup(dbJogos->viewport()->mapToGlobal(pos));
-    });
+    // Popup menu: the picks act on the current row; the other two items open screens.
+    // The menu also saves the row left at the grid's top or bottom edge.
+    m_menu = new MenuJogos(dbJogos, this);
+    PopupMenu1 = m_menu->PopupMenu1;
+    imConfrontos = m_menu->imConfrontos;
+    imAlterarData = m_menu->imAlterarData;
+    imTime1 = m_menu->imTime1;
+    imEmpate = m_menu->imEmpate;
+    imTime2 = m_menu->imTime2;
+    imAnula = m_menu->imAnula;
+    connect(imConfrontos, &QAction::triggered, this, &TfJogos::imConfrontosClick);
+    connect(imAlterarData, &QAction::triggered, this, &TfJogos::imAlterarDataClick);
 
     // View buttons: the full view over three columns of round buttons, then the
     // semi-finals and finals, then the date view.
@@ -468,11 +228,7 @@ void TfJogos::ativacao()
 
 bool TfJogos::gravaEdicao()
 {
-    dbJogos->confirmaEditor();
-    if (modelo->grava())
-        return true;
-    modelo->descarta();
-    return false;
+    return m_menu->grava();
 }
 
 void TfJogos::btnVisaoClick(int numero)
@@ -511,12 +267,7 @@ void TfJogos::mostraVisao(int numero)
         return;
     }
     dbJogos->show();
-    dbJogos->setCurrentIndex(modelo->index(0, GradeJogos::kGols1));
-    // Focus to the open score editor (taking it away would close the editor).
-    if (QWidget* ed = dbJogos->indexWidget(dbJogos->currentIndex()))
-        ed->setFocus();
-    else
-        dbJogos->setFocus();
+    dbJogos->vaiParaPrimeiroPlacar(0);
     preparaMenu();
 }
 
@@ -553,47 +304,13 @@ void TfJogos::visaoData()
 
 void TfJogos::preparaMenu()
 {
-    const bool temLinha = Table1->isOpen() && !Table1->isEmpty();
-    imTime1->setText(temLinha ? Table1->asString(QStringLiteral("NomeTime1")) : QString());
-    imTime2->setText(temLinha ? Table1->asString(QStringLiteral("NomeTime2")) : QString());
-    const QString situacao = temLinha ? Table1->asString(QStringLiteral("Situacao")) : QString();
-    const auto sit = Regras::situacao(situacao);
-    const bool palpites = temLinha && sit != Regras::Situacao::Concluido;
-    imTime1->setEnabled(palpites);
-    imEmpate->setEnabled(palpites);
-    imTime2->setEnabled(palpites);
-    imAnula->setEnabled(palpites && sit == Regras::Situacao::Projetado);
-    imConfrontos->setEnabled(true);
-    imAlterarData->setEnabled(true);
+    m_menu->prepara();
 }
 
-void TfJogos::aplicaPalpite(Regras::Palpite palpite)
-{
-    // A pick makes the match projected; annulling it makes it not played.
-    const QString p1 = Regras::letra(palpite);
-    const QString p2 = Regras::letra(Regras::espelho(palpite));
-    const QString situacao = Regras::letra(palpite == Regras::Palpite::Nenhum ? Regras::Situacao::NaoJogado
-                                                                              : Regras::Situacao::Projetado);
-    if (!Table1->isOpen() || Table1->isEmpty())
-        return;
-    dbJogos->confirmaEditor();
-    const bool ok = Erros::protege([&] {
-        Table1->edit();
-        Table1->setValue(QStringLiteral("Proj_Time1"), p1);
-        Table1->setValue(QStringLiteral("Proj_Time2"), p2);
-        Table1->setValue(QStringLiteral("Situacao"), situacao);
-        Table1->post();
-    });
-    if (!ok && Table1->editing())
-        Table1->cancel();
-    preparaMenu();
-    dbJogos->mostraEditor();
-}
-
-void TfJogos::imTime1Click() { aplicaPalpite(Regras::Palpite::Vitoria); }
-void TfJogos::imEmpateClick() { aplicaPalpite(Regras::Palpite::Empate); }
-void TfJogos::imTime2Click() { aplicaPalpite(Regras::Palpite::Derrota); }
-void TfJogos::imAnulaClick() { aplicaPalpite(Regras::Palpite::Nenhum); }
+void TfJogos::imTime1Click() { m_menu->imTime1Click(); }
+void TfJogos::imEmpateClick() { m_menu->imEmpateClick(); }
+void TfJogos::imTime2Click() { m_menu->imTime2Click(); }
+void TfJogos::imAnulaClick() { m_menu->imAnulaClick(); }
 
 void TfJogos::imAlterarDataClick()
 {

@@ -69,3 +69,35 @@ void BotaoAzul::paintEvent(QPaintEvent*)
     p.setPen(isEnabled() ? corTexto() : QColor(190, 200, 215));
     p.drawText(r.translated(baixo ? 1 : 0, baixo ? 1 : 0), Qt::AlignCenter, text());
 }
+
+QIcon iconeClassificacao()
+{
+    // Three bars of a podium.
+    QPixmap px(18, 18);
+    px.fill(Qt::transparent);
+    QPainter p(&px);
+    p.fillRect(QRect(1, 8, 5, 9), QColor(192, 192, 192));
+    p.fillRect(QRect(6, 3, 6, 14), QColor(255, 215, 0));
+    p.fillRect(QRect(12, 10, 5, 7), QColor(205, 127, 50));
+    p.setPen(Qt::black);
+    p.drawRect(QRect(1, 8, 4, 8));
+    p.drawRect(QRect(6, 3, 5, 13));
+    p.drawRect(QRect(12, 10, 4, 6));
+    return QIcon(px);
+}
+
+
+QIcon iconeRelatorio()
+{
+    // A sheet with printed lines.
+    QPixmap px(18, 18);
+    px.fill(Qt::transparent);
+    QPainter p(&px);
+    p.fillRect(QRect(3, 1, 12, 16), Qt::white);
+    p.setPen(Qt::black);
+    p.drawRect(QRect(3, 1, 11, 15));
+    p.setPen(QColor(52, 105, 165));
+    for (int y = 4; y <= 13; y += 3)
+        p.drawLine(5, y, 12, y);
+    return QIcon(px);
+}

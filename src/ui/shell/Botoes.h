@@ -3,6 +3,7 @@
 // edge in RGB(138,162,215) while the pointer is over it, and a yellow
 // caption while it is the selected one of its group.
 #include "core/Cores.h"
+#include <QIcon>
 #include <QPushButton>
 
 class BotaoAzul : public QPushButton {
@@ -28,3 +29,7 @@ private:
     bool m_selecionado = false;
     bool m_sobre = false;
 };
+
+// Icons of the caption strip's buttons: the standings (a podium) and the report (a printed sheet).
+QIcon iconeClassificacao();
+QIcon iconeRelatorio();
