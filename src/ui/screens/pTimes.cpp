@@ -377,7 +377,7 @@ TfTimes::TfTimes(QWidget* parent)
     auto linhaFiguras = [&](const char* titulo, const char* nomeTitulo, int y, const QStringList& campos,
                             const QList<QLabel**>& destinos) {
         const QString texto = QString::fromUtf8(titulo);
-        const QFont fonteLinha = arial(10, true);
+        const QFont fonteLinha = arial(9, true);
         QLabel* t = rotulo(pg, texto, nomeTitulo, QRect(4, y, 306, 15), fonteLinha);
         m_esconde << t;
         const QFontMetrics fm(fonteLinha);
@@ -390,7 +390,7 @@ TfTimes::TfTimes(QWidget* parent)
             const int w = fm.horizontalAdvance(palavra);
             const QString& campo = campos[k];
             const bool posicao = campo == QLatin1String("Colocacao");
-            QLabel* f = rotulo(pg, QString(), nullptr, QRect(x0 + w / 2 - 16, y + 16, 32, 15), fonteLinha,
+            QLabel* f = rotulo(pg, QString(), nullptr, QRect(x0 + w / 2 - 16, y + 16, 32, 15), arial(10, true),
                                posicao ? kVerde : QColor(Qt::black), Qt::AlignCenter);
             if (destinos[k])
                 *destinos[k] = f;
