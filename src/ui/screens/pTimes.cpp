@@ -95,6 +95,8 @@ public:
         setFixedSize(15, 10);
         setCursor(Qt::PointingHandCursor);
         setFocusPolicy(Qt::NoFocus);
+        // Moving over it changes nothing else: the move does not reach the header or the page.
+        setAttribute(Qt::WA_NoMousePropagation);
     }
     std::function<void()> entrou;
 
@@ -751,8 +753,6 @@ bool TfTimes::event(QEvent* e)
         // The current goals cell shows its editor once the list is on screen.
         dbJogos->vaiParaPrimeiroPlacar(dbJogos->currentIndex().row());
     m_ativacao->depoisDoEvento(conta, [this] { FormActivate(); });
-    if (e->type() == QEvent::Resize || e->type() == QEvent::Show)
-        QTimer::singleShot(0, this, [this] { arrumaPagina(); });
     return r;
 }
 
