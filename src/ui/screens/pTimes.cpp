@@ -694,6 +694,8 @@ TfTimes::TfTimes(QWidget* parent)
     lbCamisa->installEventFilter(this);
 
     arrumaPagina();
+    // Placed again at every activation; also here, for an activation stopped by a missing picture.
+    posicionaPaineis();
 
     // Creation: the views open, club 1 with its picker button, the club shown.
     m_ultimoBotao = botaoTime(1);

@@ -567,6 +567,26 @@ private slots:
         QCOMPARE(c.tela->dbJogos->currentIndex().row(), 5);
     }
 
+    // A frame picture that cannot be read: one report after the activation, the
+    // screen open on its club, its panels in their places.
+    void molduraSemFigura()
+    {
+        MensagensCapturadas msgs;
+        QString faltando;
+        Cena c([&](ArvoreTeste& a) {
+            faltando = a.caminhos().bordaC();
+            QVERIFY(QFile::remove(faltando));
+        });
+        QTRY_COMPARE(msgs.lista.size(), 1);
+        QVERIFY2(msgs.lista[0].contains(faltando), qPrintable(msgs.lista[0]));
+        QVERIFY(c.tela->isVisible());
+        QCOMPARE(c.texto("Table2Fundacao"), c.clube(1, QStringLiteral("Fundacao")).toString());
+        c.passaSobre(c.tela->btHino);
+        QCOMPARE(c.tela->pnHino->geometry(), QRect(234, 57, 300, 500));
+        QApplication::processEvents();
+        QCOMPARE(msgs.lista.size(), 1);
+    }
+
     // The frame's activation on this window: skin colour and sponsor slots.
     void ativacaoDaMoldura()
     {
