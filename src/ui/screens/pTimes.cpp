@@ -829,8 +829,8 @@ void TfTimes::lbtnAmericaClick(QAbstractButton* botao)
 
 void TfTimes::SelecionaTime()
 {
-    // A row typed for the club on show goes with it.
-    m_menu->larga();
+    // A row being typed for the club on show is saved (status rule and rebuild) first.
+    m_menu->grava();
 
     // 1. The club's matches, from the first.
     Erros::protege([this] {
@@ -999,7 +999,7 @@ void TfTimes::imTodosJogosClick()
 
 void TfTimes::done(int resultado)
 {
-    // Closing drops a row still being typed, as the matches screen does.
-    m_menu->larga();
+    // Closing saves the row being typed, like any other way of leaving it.
+    m_menu->grava();
     QDialog::done(resultado);
 }

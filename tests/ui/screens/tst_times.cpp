@@ -526,6 +526,32 @@ private slots:
         QCOMPARE(msgs.lista.size(), 1);
     }
 
+    // Choosing another club or closing the screen saves the row being typed.
+    void linhaDigitadaGravadaAoSair_data()
+    {
+        QTest::addColumn<bool>("fechando");
+        QTest::newRow("outro time") << false;
+        QTest::newRow("fechando a tela") << true;
+    }
+
+    void linhaDigitadaGravadaAoSair()
+    {
+        QFETCH(bool, fechando);
+        Cena c;
+        const int cod = c.cod(0);
+        c.digita(QStringLiteral("2"));
+        c.clica(0, kGols2);
+        c.digita(QStringLiteral("2"));
+        if (fechando)
+            QTest::mouseClick(c.tela->coluna->botaoFechar(), Qt::LeftButton);
+        else
+            c.escolhe(4);
+        QCOMPARE(c.jogo(cod, QStringLiteral("Situacao")).toString(), QStringLiteral("C"));
+        QCOMPARE(c.jogo(cod, QStringLiteral("Gols_Time2")).toInt(), 2);
+        QCOMPARE(c.clube(1, QStringLiteral("Empates")).toInt(), 1);
+        QCOMPARE(c.tela->isVisible(), !fechando);
+    }
+
     // A missing mini badge is left out of the list without a report.
     void escudoAusente()
     {
