@@ -10,6 +10,7 @@
 #include "ui/screens/pClassificacao.h"
 #include "ui/screens/pTimes.h"
 #include "ui/shell/Botoes.h"
+#include "ui/shell/Idioma.h"
 #include "ui/shell/Menu.h"
 #include "ui/shell/Mensagens.h"
 #include "ui/shell/Moldura.h"
@@ -153,6 +154,7 @@ class TstTimes : public QObject {
     }
 
 private slots:
+    void initTestCase() { Idioma::instala(); }
     void init() { QToolTip::hideText(); }
 
     // Always América-MG first: its texts, figures, pictures and matches, the first home-goals cell ready.
@@ -450,14 +452,20 @@ private slots:
         QVERIFY(c.editor());
     }
 
-    // The down arrow on the last match adds nothing.
+    // The down arrow on the last match adds nothing, and saves the row typed there.
     void semInclusaoNoFim()
     {
         Cena c;
         const int total = c.arvore.valor(QStringLiteral("select count(*) from Jogos")).toInt();
         const int ultima = c.modelo()->rowCount() - 1;
+        const int cod = c.cod(ultima);
         c.clica(ultima, kGols1);
+        c.digita(QStringLiteral("1"));
+        c.clica(ultima, kGols2);
+        c.digita(QStringLiteral("0"));
         c.tecla(Qt::Key_Down);
+        // Leaving the row at the bottom edge saves it, as any row move does.
+        QCOMPARE(c.jogo(cod, QStringLiteral("Situacao")).toString(), QStringLiteral("C"));
         c.tecla(Qt::Key_Down);
         QCOMPARE(c.modelo()->rowCount(), ultima + 1);
         QCOMPARE(c.tela->dbJogos->currentIndex().row(), ultima);
