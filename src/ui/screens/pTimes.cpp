@@ -3,6 +3,7 @@
 #include "core/data/Dataset.h"
 #include "core/data/Estatisticas.h"
 #include "core/data/ModeloDataset.h"
+#include "core/data/Ordens.h"
 #include "core/install/Caminhos.h"
 #include "core/pictures/Escudos.h"
 #include "ui/screens/GradeJogos.h"
@@ -12,6 +13,7 @@
 #include "ui/shell/Botoes.h"
 #include "ui/shell/Mensagens.h"
 #include "ui/shell/Moldura.h"
+#include "ui/shell/Estilo.h"
 
 #include <QAction>
 #include <QApplication>
@@ -35,19 +37,13 @@ TfTimes* fTimes = nullptr;
 
 namespace {
 
-const QColor kPagina(156, 174, 197);
+const QColor kPagina = Estilo::pagina;
 const QColor kPainel(24, 94, 192);
 const QColor kAmareloClaro(255, 255, 160);
 const QColor kVerde(0, 128, 0);
 const QColor kRoxo(128, 0, 128);
 
-QFont arial(int px, bool negrito = false)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(px);
-    f.setBold(negrito);
-    return f;
-}
+using Estilo::arial;
 
 QLabel* rotulo(QWidget* pai, const QString& texto, const char* nome, const QRect& lugar, const QFont& fonte,
                const QColor& cor = Qt::black, Qt::Alignment al = Qt::AlignLeft | Qt::AlignVCenter)
@@ -336,7 +332,7 @@ TfTimes::TfTimes(QWidget* parent)
         QLabel* l = rotulo(pg, texto, nome, QRect(4, y, 306, 17), arial(12, true), Qt::white);
         l->setAutoFillBackground(true);
         QPalette p = l->palette();
-        p.setColor(QPalette::Window, QColor(52, 105, 165));
+        p.setColor(QPalette::Window, Estilo::botao);
         l->setPalette(p);
         m_esconde << l;
         return l;
@@ -578,8 +574,8 @@ TfTimes::TfTimes(QWidget* parent)
         };
         return q;
     };
-    Query5 = posicoes(TfClassificacao::kSqlClassificacao, false);
-    Query4 = posicoes(TfClassificacao::kSqlProjecao, true);
+    Query5 = posicoes(Ordens::kClassificacao, false);
+    Query4 = posicoes(Ordens::kProjecao, true);
 
     // The club's matches, home or away, in the key order of Jogos (day, then home club).
     Query1 = new Dataset(this);

@@ -5,6 +5,7 @@
 #include "ArvoreTeste.h"
 #include "core/data/Dataset.h"
 #include "core/data/ModeloDataset.h"
+#include "core/data/Ordens.h"
 #include "ui/screens/GradeJogos.h"
 #include "ui/screens/pAltera.h"
 #include "ui/screens/pClassificacao.h"
@@ -179,7 +180,7 @@ private slots:
         QCOMPARE(c.celula(0, kNome1), c.clube(c.time(0, 1), QStringLiteral("Time")).toString());
         // Nothing played: América is placed by the name among equals.
         QCOMPARE(c.texto("Query5Colocacao"),
-                 QString::number(c.posicao(TfClassificacao::kSqlClassificacao, 1)));
+                 QString::number(c.posicao(Ordens::kClassificacao, 1)));
         QCOMPARE(c.tela->figura(QStringLiteral("Pontos"))->text(), QStringLiteral("0"));
         QCOMPARE(c.tela->btClassificacao->toolTip(), QStringLiteral("Classificação"));
         QCOMPARE(c.tela->btRelatorio->toolTip(), QStringLiteral("Relatório"));
@@ -358,7 +359,7 @@ private slots:
         // The other club's figures, seen when it is chosen.
         c.escolhe(outro);
         QCOMPARE(c.tela->figura(QStringLiteral("Derrotas"))->text(), QStringLiteral("1"));
-        QCOMPARE(c.texto("Query5Colocacao"), QString::number(c.posicao(TfClassificacao::kSqlClassificacao, outro)));
+        QCOMPARE(c.texto("Query5Colocacao"), QString::number(c.posicao(Ordens::kClassificacao, outro)));
         QCOMPARE(c.texto("Query5Colocacao"), QStringLiteral("28"));
     }
 
@@ -522,7 +523,7 @@ private slots:
         QCOMPARE(imagem(c.tela->Image14), arquivo(c.arvore.caminhos().bannerC(9)));
         QCOMPARE(c.texto("Table2Fundacao"), c.clube(9, QStringLiteral("Fundacao")).toString());
         QCOMPARE(c.texto("Table2MatEsportivo"), c.clube(9, QStringLiteral("MatEsportivo")).toString());
-        QCOMPARE(c.texto("Query5Colocacao"), QString::number(c.posicao(TfClassificacao::kSqlClassificacao, 9)));
+        QCOMPARE(c.texto("Query5Colocacao"), QString::number(c.posicao(Ordens::kClassificacao, 9)));
         QCOMPARE(c.time(0, 1) == 9 || c.time(0, 2) == 9, true);
         QCOMPARE(c.tela->dbJogos->currentIndex(), c.modelo()->index(0, kGols1));
         // Still usable: a result typed is saved.

@@ -158,7 +158,7 @@ private slots:
         QTest::addColumn<int>("indice");
         QTest::addColumn<QString>("classe"); // empty: not built yet
         QTest::newRow("JOGOS") << 0 << "TfJogos";
-        QTest::newRow("TIMES") << 1 << "";
+        QTest::newRow("TIMES") << 1 << "TfTimes";
         QTest::newRow("CLASSIFICAÇÃO") << 2 << "TfClassificacao";
         QTest::newRow("RANKING") << 3 << "";
         QTest::newRow("QUIZ GAME") << 4 << "TfQuizGame";
@@ -190,7 +190,8 @@ private slots:
 
         QString vista;
         QPointer<QWidget> tela;
-        aux::quandoAparecer(aux::modal<TfmPadrao>(), [&](QWidget* w) {
+        // Every screen is a dialog (the team screen carries the frame without being one).
+        aux::quandoAparecer(aux::modal<QDialog>(), [&](QWidget* w) {
             tela = w;
             vista = QString::fromLatin1(w->metaObject()->className());
             QTest::mouseClick(w->findChild<QToolButton*>(QStringLiteral("epEfButton1")), Qt::LeftButton);
