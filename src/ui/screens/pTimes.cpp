@@ -9,6 +9,7 @@
 #include "ui/screens/GradeJogos.h"
 #include "ui/screens/pAltera.h"
 #include "ui/screens/pClassificacao.h"
+#include "ui/reports/pRelatorios.h"
 #include "ui/shell/Abertura.h"
 #include "ui/shell/Botoes.h"
 #include "ui/shell/Mensagens.h"
@@ -267,10 +268,8 @@ TfTimes::TfTimes(QWidget* parent)
     coluna = new ColunaMoldura(this);
     coluna->setCaption(QStringLiteral(" TIMES "));
     coluna->bordaSuperior()->setPixmap(arteDoCanto());
-    btRelatorio = coluna->adicionaBotaoCaption(iconeRelatorio(), QStringLiteral("Relatório"));
+    btRelatorio = coluna->adicionaBotaoCaption(TfReport::icone(), QStringLiteral("Relatório"));
     btRelatorio->setObjectName(QStringLiteral("btRelatorio"));
-    // The team report opens here once the reports are part of the program.
-    btRelatorio->setEnabled(false);
     connect(btRelatorio, &QToolButton::clicked, this, &TfTimes::btRelatorioClick);
     btClassificacao = coluna->adicionaBotaoCaption(iconeClassificacao(), QStringLiteral("Classificação"));
     btClassificacao->setObjectName(QStringLiteral("btClassificacao"));
@@ -970,6 +969,20 @@ void TfTimes::btClassificacaoClick()
 
 void TfTimes::btRelatorioClick()
 {
+    // The report prints the club's matches as stored: a result being typed is
+    // saved first; when that save is refused (reported) the report is not started.
+    if (!gravaEdicao())
+        return;
+    const int linha = dbJogos->currentIndex().row();
+    // The open score editor goes while the report runs through the views (it would
+    // hand its text back to the row it was opened on).
+    dbJogos->descartaEditor();
+    TfReport::previewTime(this, DadosRelatorioTime{*Query1, *Table2, *Query5, *Query4, meTitulos->toPlainText()});
+    // The report leaves the views on their last rows: back on the club, and the list on its row.
+    posicionaVistas();
+    if (linha >= 0)
+        Query1->setRecNo(linha + 1);
+    dbJogos->mostraEditor();
 }
 
 void TfTimes::imAlterarDataClick()

@@ -85,19 +85,3 @@ QIcon iconeClassificacao()
     p.drawRect(QRect(12, 10, 4, 6));
     return QIcon(px);
 }
-
-
-QIcon iconeRelatorio()
-{
-    // A sheet with printed lines.
-    QPixmap px(18, 18);
-    px.fill(Qt::transparent);
-    QPainter p(&px);
-    p.fillRect(QRect(3, 1, 12, 16), Qt::white);
-    p.setPen(Qt::black);
-    p.drawRect(QRect(3, 1, 11, 15));
-    p.setPen(QColor(52, 105, 165));
-    for (int y = 4; y <= 13; y += 3)
-        p.drawLine(5, y, 12, y);
-    return QIcon(px);
-}

@@ -30,6 +30,5 @@ private:
     bool m_sobre = false;
 };
 
-// Icons of the caption strip's buttons: the standings (a podium) and the report (a printed sheet).
+// The icon of the caption strip's standings button: a podium.
 QIcon iconeClassificacao();
-QIcon iconeRelatorio();

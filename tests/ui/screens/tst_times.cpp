@@ -10,6 +10,7 @@
 #include "ui/screens/pAltera.h"
 #include "ui/screens/pClassificacao.h"
 #include "ui/screens/pTimes.h"
+#include "ui/reports/pPreview.h"
 #include "ui/shell/Botoes.h"
 #include "ui/shell/Idioma.h"
 #include "ui/shell/Menu.h"
@@ -70,7 +71,7 @@ class TstTimes : public QObject {
             tela = new TfTimes;
             fTimes = tela;
             tela->show();
-            QTest::qWaitForWindowActive(tela);
+            (void)QTest::qWaitForWindowActive(tela);
             QApplication::processEvents();
         }
         ~Cena()
@@ -143,7 +144,7 @@ class TstTimes : public QObject {
             const QRect r = tela->dbJogos->visualRect(modelo()->index(linha, kNome1));
             QContextMenuEvent e(QContextMenuEvent::Mouse, r.center(), tela->dbJogos->viewport()->mapToGlobal(r.center()));
             QApplication::sendEvent(tela->dbJogos->viewport(), &e);
-            QTest::qWaitFor([this] { return tela->PopupMenu1->isVisible(); }, 2000);
+            (void)QTest::qWaitFor([this] { return tela->PopupMenu1->isVisible(); }, 2000);
             return tela->PopupMenu1;
         }
     };
@@ -559,6 +560,38 @@ private slots:
         QCOMPARE(c.jogo(cod, QStringLiteral("Gols_Time2")).toInt(), 2);
         QCOMPARE(c.clube(1, QStringLiteral("Empates")).toInt(), 1);
         QCOMPARE(c.tela->isVisible(), !fechando);
+    }
+
+    // The report button saves the row being typed, previews the team report
+    // without blocking, and leaves the page on its club and the list on its row.
+    void relatorio()
+    {
+        Cena c;
+        c.escolhe(71);
+        const int cod = c.cod(3);
+        c.clica(3, kGols1);
+        c.digita(QStringLiteral("4"));
+        c.clica(3, kGols2);
+        c.digita(QStringLiteral("0"));
+        QVERIFY(c.tela->btRelatorio->isEnabled());
+        QTest::mouseClick(c.tela->btRelatorio, Qt::LeftButton);
+        QList<TfPreview*> previews;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* p = qobject_cast<TfPreview*>(w); p && p->isVisible())
+                previews << p;
+        QCOMPARE(previews.size(), 1);
+        QVERIFY(!previews[0]->isModal());
+        QCOMPARE(c.jogo(cod, QStringLiteral("Situacao")).toString(), QStringLiteral("C"));
+        QStringList impressos;
+        for (const auto& pagina : previews[0]->paginas().paginas)
+            for (const auto& op : pagina)
+                impressos << op.texto;
+        QVERIFY(impressos.contains(c.clube(71, QStringLiteral("Fundacao")).toString()));
+        QCOMPARE(c.tela->dbJogos->currentIndex(), c.modelo()->index(3, kGols2));
+        QCOMPARE(c.tela->Table2->asInt(QStringLiteral("Cod_Time")), 71);
+        QCOMPARE(c.tela->Query5->asInt(QStringLiteral("Cod_Time")), 71);
+        QCOMPARE(c.texto("Query5Colocacao"), QString::number(c.posicao(Ordens::kClassificacao, 71)));
+        qDeleteAll(previews);
     }
 
     // A missing mini badge is left out of the list without a report.
