@@ -96,9 +96,11 @@ void gravaTimes(QSqlDatabase& db)
         const QMap<int, int> col = h.colocacao.value(c.codigo);
         QHash<QString, QVariant> v;
         v["Cod_Time"] = c.codigo;
+        // "1" the season's first division, "2" a club of the history only, and
+        // the placeholder mark for the knock-out slots, which are not clubs.
         v["Divisao"] = c.tipo == Clubes::Tipo::Temporada ? QStringLiteral("1")
                        : c.tipo == Clubes::Tipo::Historico ? QStringLiteral("2")
-                                                           : QStringLiteral("0");
+                                                           : Clubes::divisaoVaga();
         v["Time"] = c.time;
         v["Estado"] = texto(c.estado);
         for (const char* n : {"Pontos", "Jogos", "Vitorias", "Empates", "Derrotas", "GolsPro", "GolsContra",
@@ -118,7 +120,8 @@ void gravaTimes(QSqlDatabase& db)
             v["Titulos"] = texto(titulos(f->titulos));
             v["Hino"] = texto(f->hino);
         }
-        v["RankingCBF"] = posicao;
+        if (posicao > 0)
+            v["RankingCBF"] = posicao;
         for (int ano = Historico::kPrimeiroAno; ano <= Historico::kUltimoAno; ++ano) {
             const QString campo = QStringLiteral("P%1").arg(ano % 100, 2, 10, QLatin1Char('0'));
             if (col.contains(ano))

@@ -211,9 +211,11 @@ Resultado simula()
     }
     for (auto it = r.colocacao.cbegin(); it != r.colocacao.cend(); ++it)
         r.totais[it.key()].participacoes = it.value().size();
-    // Every known club is ranked; clubs without figures come last, by code.
+    // Every club is ranked, the knock-out placeholders are not; clubs without
+    // figures come last, by code.
     for (const Clubes::Clube& c : Clubes::todos())
-        r.ranking << c.codigo;
+        if (c.tipo != Clubes::Tipo::Vaga)
+            r.ranking << c.codigo;
     std::stable_sort(r.ranking.begin(), r.ranking.end(), [&](int a, int b) {
         return antesNoRanking(r.totais.value(a), r.totais.value(b));
     });

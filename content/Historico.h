@@ -32,7 +32,7 @@ struct Resultado {
     QList<Partida> partidas;             // in date order
     QHash<int, QMap<int, int>> colocacao; // club -> season -> final place
     QHash<int, Totais> totais;           // club -> all-time figures
-    QList<int> ranking;                  // every club with figures, in ranking order
+    QList<int> ranking;                  // every club (no placeholder), in ranking order
 };
 
 constexpr int kPrimeiroAno = 1971;

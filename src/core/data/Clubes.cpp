@@ -146,4 +146,19 @@ const QList<int>& temporada()
     return c;
 }
 
+QString divisaoVaga()
+{
+    return QStringLiteral("V");
+}
+
+bool ehVaga(const QVariant& divisao)
+{
+    return divisao.toString() == divisaoVaga();
+}
+
+QString sqlSemVagas()
+{
+    return QStringLiteral("coalesce(Divisao, '') <> '%1'").arg(divisaoVaga());
+}
+
 } // namespace Clubes
