@@ -295,7 +295,7 @@ void TstArvore::totaisDoHistorico_data()
         << "SELECT Cod_Time FROM Times1 WHERE Divisao = '2' ORDER BY CBF_Jogos DESC, Cod_Time LIMIT 1";
     QTest::newRow("histórico com menos jogos")
         << "SELECT Cod_Time FROM Times1 WHERE Divisao = '2' AND CBF_Jogos > 0 ORDER BY CBF_Jogos, Cod_Time LIMIT 1";
-    QTest::newRow("clube sem jogos") << "SELECT Cod_Time FROM Times1 WHERE Divisao = '0' ORDER BY Cod_Time LIMIT 1";
+    QTest::newRow("vaga sem jogos") << "SELECT Cod_Time FROM Times1 WHERE Divisao = 'V' ORDER BY Cod_Time LIMIT 1";
 }
 
 void TstArvore::totaisDoHistorico()
@@ -359,12 +359,23 @@ void TstArvore::totaisDoHistorico()
 void TstArvore::rankingNaOrdem()
 {
     QSqlQuery q(m_arvore->banco());
-    QVERIFY(q.exec("SELECT RankingCBF, Cod_Time FROM Times1 ORDER BY CBF_Pontos DESC, CBF_Vitorias DESC, "
-                   "CBF_Jogos DESC, CBF_Saldo DESC, CBF_GolsPro DESC, CBF_Aproveitamento DESC, Cod_Time"));
+    QVERIFY(q.exec("SELECT RankingCBF, Cod_Time FROM Times1 WHERE Divisao IS NOT 'V' ORDER BY CBF_Pontos DESC, "
+                   "CBF_Vitorias DESC, CBF_Jogos DESC, CBF_Saldo DESC, CBF_GolsPro DESC, CBF_Aproveitamento DESC, "
+                   "Cod_Time"));
     int posicao = 0;
     while (q.next())
         QCOMPARE(q.value(0).toInt(), ++posicao);
     QVERIFY(posicao > 28);
+    // The knock-out placeholders, marked by `Divisao` "V", are the six slots of
+    // the semi-finals and final; they hold no ranking position.
+    QVERIFY(q.exec("SELECT Time, RankingCBF FROM Times1 WHERE Divisao = 'V' ORDER BY Cod_Time"));
+    QStringList vagas;
+    while (q.next()) {
+        vagas << q.value(0).toString();
+        QVERIFY2(q.value(1).isNull(), qPrintable(q.value(0).toString()));
+    }
+    QCOMPARE(vagas, (QStringList{"1º Colocado", "2º Colocado", "3º Colocado", "4º Colocado", "Vencedor S1",
+                                 "Vencedor S2"}));
 }
 
 void TstArvore::campeoesReais_data()
