@@ -7,6 +7,7 @@
 #include "ui/shell/Grades.h"
 #include "ui/screens/pAltera.h"
 #include "ui/screens/pClassificacao.h"
+#include "ui/screens/pConfrontos.h"
 #include "ui/shell/Abertura.h"
 #include "ui/shell/Botoes.h"
 #include "core/install/Caminhos.h"
@@ -329,7 +330,11 @@ void TfJogos::imAlterarDataClick()
 
 void TfJogos::imConfrontosClick()
 {
-    // The head-to-head screen is opened here once it is part of the program.
+    if (!Table1->isOpen() || Table1->isEmpty())
+        return;
+    TfConfrontos::abre(Table1->asInt(QStringLiteral("Time1")), Table1->asInt(QStringLiteral("Time2")),
+                       Table1->asString(QStringLiteral("NomeTime1")), Table1->asString(QStringLiteral("NomeTime2")),
+                       this);
 }
 
 void TfJogos::btRelatorioClick()
