@@ -263,6 +263,25 @@ private slots:
         QTRY_COMPARE(c.tela->agrupamento(), QList<int>{R::kPA});
     }
 
+    // The menu's "RANKING" button opens the screen.
+    void abertoPeloMenu()
+    {
+        Cena c;
+        aux::mostra(&c.menu);
+        QString legenda;
+        int linhas = 0;
+        aux::quandoAparecer(aux::modal<TfRanking>(), [&](QWidget* w) {
+            auto* t = static_cast<TfRanking*>(w);
+            legenda = t->caption();
+            linhas = t->dxDBGrid1->model()->rowCount();
+            QTest::mouseClick(w->findChild<QToolButton*>(QStringLiteral("epEfButton1")), Qt::LeftButton);
+        });
+        c.menu.botoes[3]->click();
+        QCOMPARE(legenda, QStringLiteral(" RANKING"));
+        QVERIFY(linhas > 28);
+        QVERIFY(!fRanking);
+    }
+
     // "&Todos os Jogos" opens the history of the row's club.
     void todosOsJogos()
     {
