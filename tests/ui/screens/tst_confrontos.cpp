@@ -166,6 +166,20 @@ private slots:
         QCOMPARE(c.celula(0, G::kNome2), QStringLiteral("Palmeiras"));
         QCOMPARE(c.celula(1, G::kNome1), QStringLiteral("Palmeiras"));
         QCOMPARE(c.tela->dbgConfrontos->currentIndex().row(), 0);
+        // The scores bold on the system's tooltip colour.
+        const QColor dica = QApplication::style()->standardPalette().color(QPalette::ToolTipBase);
+        for (int col : {int(G::kGols1), int(G::kGols2)}) {
+            const QModelIndex i = c.grade()->index(1, col);
+            QCOMPARE(i.data(Qt::BackgroundRole).value<QBrush>().color(), dica);
+            QVERIFY(i.data(Qt::FontRole).value<QFont>().bold());
+        }
+        // The small badges beside both names: the first at the left edge, the second at the right.
+        const QImage vista = c.tela->dbgConfrontos->viewport()->grab().toImage();
+        const QRect n1 = c.tela->dbgConfrontos->visualRect(c.grade()->index(1, G::kNome1));
+        const QRect n2 = c.tela->dbgConfrontos->visualRect(c.grade()->index(1, G::kNome2));
+        const QColor fundo(156, 174, 197);
+        QVERIFY(vista.pixelColor(n1.left() + 7, n1.top() + 8) != fundo);
+        QVERIFY(vista.pixelColor(n2.right() - 7, n2.top() + 8) != fundo);
         // The badges, stretched to 60 x 60.
         QVERIFY(c.tela->imTime->pixmap().toImage() != QImage());
         QCOMPARE(c.tela->imTime->size(), QSize(60, 60));
