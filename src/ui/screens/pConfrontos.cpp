@@ -178,6 +178,8 @@ TfConfrontos::TfConfrontos(QWidget* parent)
     cbOutrosTimes->setFixedSize(230, 22);
     cbOutrosTimes->setFont(arial(12, false));
     cbOutrosTimes->setMaxVisibleItems(20);
+    // A scrolling drop-down of twenty rows rather than one as tall as the screen.
+    cbOutrosTimes->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     m_lista = new QStandardItemModel(0, 3, this);
     cbOutrosTimes->setModel(m_lista);
     cbOutrosTimes->setModelColumn(1);
