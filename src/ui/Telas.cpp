@@ -4,6 +4,7 @@
 #include "ui/reports/pRelatorios.h"
 #include "ui/screens/pClassificacao.h"
 #include "ui/screens/pJogos.h"
+#include "ui/screens/pRanking.h"
 #include "ui/screens/pTimes.h"
 #include "ui/shell/Abertura.h"
 #include "ui/shell/Menu.h"
@@ -20,6 +21,7 @@ void liga(TfmMenu* menu)
     menu->defineAcao(TfmMenu::Jogos, [](QWidget* m) { abreTela<TfJogos>(fJogos, m); });
     menu->defineAcao(TfmMenu::Times, [](QWidget* m) { abreTela<TfTimes>(fTimes, m); });
     menu->defineAcao(TfmMenu::Classificacao, [](QWidget* m) { abreTela<TfClassificacao>(fClassificacao, m); });
+    menu->defineAcao(TfmMenu::Ranking, [](QWidget* m) { abreTela<TfRanking>(fRanking, m); });
     menu->defineAcao(TfmMenu::Regras, [](QWidget* m) { abreTela<TfRegras>(fRegras, m); });
     menu->defineAcao(TfmMenu::Skins, [](QWidget* m) {
         // A new skins screen on every press; the one made at start is never shown.

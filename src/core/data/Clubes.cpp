@@ -156,9 +156,4 @@ bool ehVaga(const QVariant& divisao)
     return divisao.toString() == divisaoVaga();
 }
 
-QString sqlSemVagas()
-{
-    return QStringLiteral("coalesce(Divisao, '') <> '%1'").arg(divisaoVaga());
-}
-
 } // namespace Clubes

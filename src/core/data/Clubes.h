@@ -38,11 +38,9 @@ const QList<int>& temporada();
 // The mark of a knock-out placeholder in `Times1`: `Divisao` "V" (vaga).
 // Such a row only names a slot of the semi-finals or the final ("1º Colocado",
 // "Vencedor S1") for the season's fixtures; it is not a club, has no ranking
-// figures and no ranking position, and stays out of the ranking and of every
-// list of clubs to choose from.
+// figures and no ranking position, and stays out of the ranking (Ordens::kRanking)
+// and of every list of clubs to choose from.
 QString divisaoVaga();
 bool ehVaga(const QVariant& divisao);
-// The condition that keeps placeholders out of a statement on `Times1`.
-QString sqlSemVagas();
 
 } // namespace Clubes

@@ -20,10 +20,11 @@ inline constexpr const char* kAproveitamento =
 
 // All-time ranking, every club whatever its division: the keys of the index
 // CBFIdx (higher first; wins before matches), ties falling back to the
-// table's primary order.
+// table's primary order. The knock-out placeholders (`Divisao` "V",
+// Clubes::divisaoVaga()) are not clubs and are left out.
 inline constexpr const char* kIndiceRanking = "CBFIdx";
 inline constexpr const char* kRanking =
-    "Select * from Times1 order by CBF_Pontos desc, CBF_Vitorias desc, CBF_Jogos desc, CBF_Saldo desc, "
+    "Select * from Times1 where coalesce(Divisao, '') <> 'V' order by CBF_Pontos desc, CBF_Vitorias desc, CBF_Jogos desc, CBF_Saldo desc, "
     "CBF_GolsPro desc, CBF_Aproveitamento desc, Cod_Time, Divisao, Time, Pontos";
 
 } // namespace Ordens

@@ -1,5 +1,6 @@
 #include "ui/screens/GradeHistorico.h"
 
+#include "ui/shell/Estilo.h"
 #include "core/data/Dataset.h"
 #include "core/data/ModeloDataset.h"
 #include "core/install/Caminhos.h"
@@ -19,15 +20,8 @@
 
 namespace {
 
-const QColor kFundo(156, 174, 197);
 
-QFont arial(int px, bool negrito)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(px);
-    f.setBold(negrito);
-    return f;
-}
+using Estilo::arial;
 
 // Small club badges read from their files; a missing file leaves the badge
 // out without a report (the cells are drawn on every repaint), a changed
@@ -163,8 +157,8 @@ GradeHistorico::GradeHistorico(Dataset* jogos, const QString& nome, QWidget* par
     verticalHeader()->setDefaultSectionSize(18);
     setContextMenuPolicy(Qt::CustomContextMenu);
     QPalette p = palette();
-    p.setColor(QPalette::Base, kFundo);
-    p.setColor(QPalette::Window, kFundo);
+    p.setColor(QPalette::Base, Estilo::pagina);
+    p.setColor(QPalette::Window, Estilo::pagina);
     p.setColor(QPalette::Text, Qt::black);
     setPalette(p);
 }

@@ -1,5 +1,6 @@
 #include "ui/screens/pConfrontos.h"
 
+#include "ui/shell/Estilo.h"
 #include "core/data/Balanco.h"
 #include "core/data/Clubes.h"
 #include "core/data/Dataset.h"
@@ -27,13 +28,7 @@ const char* const TfConfrontos::kSql = "select * from confrontos where (Cod_Time
 
 namespace {
 
-QFont arial(int px, bool negrito)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(px);
-    f.setBold(negrito);
-    return f;
-}
+using Estilo::arial;
 
 QWidget* faixaVerde(const char* nome)
 {

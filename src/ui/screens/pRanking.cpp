@@ -1,9 +1,10 @@
 #include "ui/screens/pRanking.h"
 
+#include "ui/shell/Estilo.h"
 #include "core/data/Banco.h"
 #include "core/data/Dataset.h"
 #include "core/data/ModeloDataset.h"
-#include "core/data/OrdemRanking.h"
+#include "core/data/Ordens.h"
 #include "ui/screens/pTodosJogos.h"
 #include "ui/shell/Mensagens.h"
 #include "ui/shell/Menu.h"
@@ -25,7 +26,6 @@ TfRanking* fRanking = nullptr;
 
 namespace {
 
-const QColor kFundo(156, 174, 197);
 constexpr int kPapelCodigo = Qt::UserRole + 1;
 
 struct DefColuna {
@@ -41,13 +41,7 @@ const DefColuna kDefs[TfRanking::kColunas] = {
     {"GP", "CBF_GolsPro", 50},    {"GC", "CBF_GolsContra", 50}, {"SG", "CBF_Saldo", 50},
     {"PA", "CBF_Participacoes", 50}};
 
-QFont arial(int px, bool negrito)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(px);
-    f.setBold(negrito);
-    return f;
-}
+using Estilo::arial;
 
 // Draws the club icon centred in its cell.
 class DelegadoIcone : public QStyledItemDelegate {
@@ -205,7 +199,7 @@ TfRanking::TfRanking(QWidget* parent)
     setCaption(QStringLiteral(" RANKING"));
 
     Query1 = new Dataset(this);
-    Query1->setSql(Ranking::sql());
+    Query1->setSql(QString::fromUtf8(Ordens::kRanking));
     Query1->addCalcField(QStringLiteral("Colocacao"));
     // The position is the row's number in the ranking order, whatever the grouping.
     Query1->onCalcFields = [](Dataset& d) { d.setCalcValue(QStringLiteral("Colocacao"), d.recNo()); };
@@ -240,9 +234,9 @@ TfRanking::TfRanking(QWidget* parent)
     for (int c = 0; c < kColunas; ++c)
         cabecalho->resizeSection(c, kDefs[c].largura);
     QPalette p = dxDBGrid1->palette();
-    p.setColor(QPalette::Base, kFundo);
-    p.setColor(QPalette::AlternateBase, kFundo);
-    p.setColor(QPalette::Window, kFundo);
+    p.setColor(QPalette::Base, Estilo::pagina);
+    p.setColor(QPalette::AlternateBase, Estilo::pagina);
+    p.setColor(QPalette::Window, Estilo::pagina);
     p.setColor(QPalette::Text, Qt::black);
     dxDBGrid1->setPalette(p);
     connect(cabecalho, &CabecalhoRanking::soltou, this, [this](int c, QPoint g) { soltou(c, g, false); });
@@ -308,7 +302,7 @@ TfRanking::TfRanking(QWidget* parent)
                                               "- Gols Pró\n"
                                               "- Aproveitamento"));
     QPalette pe = meExplicacao->palette();
-    pe.setColor(QPalette::Base, kFundo);
+    pe.setColor(QPalette::Base, Estilo::pagina);
     meExplicacao->setPalette(pe);
     meExplicacao->setFixedSize(360, 200);
     topo->addWidget(meExplicacao);

@@ -1,5 +1,6 @@
 #include "ui/screens/pTodosJogos.h"
 
+#include "ui/shell/Estilo.h"
 #include "core/data/Balanco.h"
 #include "core/data/Dataset.h"
 #include "ui/screens/GradeHistorico.h"
@@ -21,13 +22,7 @@ const char* const TfTodosJogos::kSql = "select * from confrontos where (Cod_Time
 
 namespace {
 
-QFont arial(int px, bool negrito)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(px);
-    f.setBold(negrito);
-    return f;
-}
+using Estilo::arial;
 
 // The small picture beside "Ranking": a cup.
 QPixmap taca()

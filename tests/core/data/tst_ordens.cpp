@@ -1,5 +1,6 @@
 // The named orders of the club lists, run against a small table.
 #include "BancoTeste.h"
+#include "core/data/Clubes.h"
 #include "core/data/Dataset.h"
 #include "core/data/Ordens.h"
 
@@ -93,6 +94,17 @@ private slots:
         for (tabela.first(); !tabela.eof(); tabela.next())
             r << tabela.asString(QStringLiteral("Time"));
         QCOMPARE(r, (QStringList{"D", "B", "C", "A"}));
+    }
+
+    // A knock-out placeholder, even with figures, is not a club: the ranking leaves it out.
+    void rankingSemVagas()
+    {
+        BancoTeste banco([](QSqlDatabase db) {
+            insere(db, QStringLiteral("Cod_Time, Divisao, Time, Nome, Pontos, CBF_Pontos"),
+                   {"1,'1','A','A',0,10", "2,NULL,'B','B',0,5",
+                    QStringLiteral("110,'%1','1º Colocado','1o',0,9999").arg(Clubes::divisaoVaga())});
+        });
+        QCOMPARE(nomes(Ordens::kRanking), (QStringList{"A", "B"}));
     }
 };
 

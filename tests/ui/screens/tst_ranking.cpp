@@ -7,6 +7,7 @@
 #include "ui/screens/pRanking.h"
 #include "ui/screens/GradeHistorico.h"
 #include "ui/screens/pTodosJogos.h"
+#include "ui/Telas.h"
 #include "ui/shell/Menu.h"
 
 #include <QAction>
@@ -267,6 +268,7 @@ private slots:
     void abertoPeloMenu()
     {
         Cena c;
+        Telas::liga(&c.menu);
         aux::mostra(&c.menu);
         QString legenda;
         int linhas = 0;

@@ -160,7 +160,7 @@ private slots:
         QTest::newRow("JOGOS") << 0 << "TfJogos";
         QTest::newRow("TIMES") << 1 << "TfTimes";
         QTest::newRow("CLASSIFICAÇÃO") << 2 << "TfClassificacao";
-        QTest::newRow("RANKING") << 3 << "";
+        QTest::newRow("RANKING") << 3 << "TfRanking";
         QTest::newRow("QUIZ GAME") << 4 << "TfQuizGame";
         QTest::newRow("REGRAS") << 5 << "TfRegras";
         QTest::newRow("SKINS") << 6 << "TfSkin";
