@@ -1,4 +1,6 @@
 #include "ui/screens/pTimes.h"
+#include "ui/screens/pConfrontos.h"
+#include "ui/screens/pTodosJogos.h"
 
 #include "core/data/Dataset.h"
 #include "core/data/Estatisticas.h"
@@ -656,12 +658,10 @@ TfTimes::TfTimes(QWidget* parent)
     connect(imConfrontos, &QAction::triggered, this, &TfTimes::imConfrontosClick);
     connect(imAlterarData, &QAction::triggered, this, &TfTimes::imAlterarDataClick);
     connect(imTodosJogos, &QAction::triggered, this, &TfTimes::imTodosJogosClick);
-    // The head-to-head and history screens open here once they are part of the program.
-    imConfrontos->setEnabled(false);
-    imTodosJogos->setEnabled(false);
+    // Both are always offered, whatever the row.
     connect(PopupMenu1, &QMenu::aboutToShow, this, [this] {
-        imConfrontos->setEnabled(false);
-        imTodosJogos->setEnabled(false);
+        imConfrontos->setEnabled(true);
+        imTodosJogos->setEnabled(true);
     });
     m_menu = menu;
 
@@ -1000,10 +1000,19 @@ void TfTimes::imAlterarDataClick()
 
 void TfTimes::imConfrontosClick()
 {
+    // The shown club against the other club of the current row.
+    if (!Query1->isOpen() || Query1->isEmpty())
+        return;
+    const int cod = m_codTime;
+    const bool primeiro = Query1->asInt(QStringLiteral("Time1")) == cod;
+    const int adversario = Query1->asInt(primeiro ? QStringLiteral("Time2") : QStringLiteral("Time1"));
+    const QString nomeAdver = Query1->asString(primeiro ? QStringLiteral("NomeTime2") : QStringLiteral("NomeTime1"));
+    TfConfrontos::abre(cod, adversario, Table2->asString(QStringLiteral("Time")), nomeAdver, this);
 }
 
 void TfTimes::imTodosJogosClick()
 {
+    TfTodosJogos::abre(m_codTime, this);
 }
 
 void TfTimes::done(int resultado)

@@ -8,6 +8,8 @@
 #include "ui/screens/GradeHistorico.h"
 #include "ui/screens/pConfrontos.h"
 #include "ui/screens/pJogos.h"
+#include "ui/screens/pTimes.h"
+#include "ui/screens/pTodosJogos.h"
 #include "ui/shell/Botoes.h"
 #include "ui/shell/Mensagens.h"
 #include "ui/shell/Menu.h"
@@ -333,6 +335,54 @@ private slots:
         QCOMPARE(adversario, n2);
         QVERIFY(!fConfrontos);
         delete jogos;
+    }
+
+    // The club's match list: the shown club against the other club of the row,
+    // whichever side it stands on; "&Todos os Jogos" opens the shown club's history.
+    void abertoDaListaDoTime_data()
+    {
+        QTest::addColumn<int>("linha");
+        QTest::newRow("em casa") << 0;
+        QTest::newRow("fora") << 1;
+    }
+    void abertoDaListaDoTime()
+    {
+        QFETCH(int, linha);
+        Cena c;
+        auto* times = new TfTimes;
+        fTimes = times;
+        aux::mostra(times);
+        const QModelIndex i = times->dbJogos->model()->index(linha, 0);
+        QTest::mouseClick(times->dbJogos->viewport(), Qt::LeftButton, {}, times->dbJogos->visualRect(i).center());
+        const int cod = times->codTime();
+        const bool primeiro = times->Query1->asInt(QStringLiteral("Time1")) == cod;
+        const int outro = times->Query1->asInt(primeiro ? QStringLiteral("Time2") : QStringLiteral("Time1"));
+        const QString nomeOutro = times->Query1->asString(primeiro ? QStringLiteral("NomeTime2") : QStringLiteral("NomeTime1"));
+        QCOMPARE(primeiro, linha == 0);
+        int time = 0, adver = 0;
+        QString nomeTime, nomeAdver;
+        aux::quandoAparecer(aux::modal<TfConfrontos>(), [&](QWidget* w) {
+            auto* t = static_cast<TfConfrontos*>(w);
+            time = t->CodTime;
+            adver = t->CodAdver;
+            nomeTime = t->NomeTime;
+            nomeAdver = t->NomeAdver;
+            QTest::mouseClick(w->findChild<QToolButton*>(QStringLiteral("epEfButton1")), Qt::LeftButton);
+        });
+        times->imConfrontos->trigger();
+        QCOMPARE(time, cod);
+        QCOMPARE(adver, outro);
+        QCOMPARE(nomeTime, times->Table2->asString(QStringLiteral("Time")));
+        QCOMPARE(nomeAdver, nomeOutro);
+
+        int historico = 0;
+        aux::quandoAparecer(aux::modal<TfTodosJogos>(), [&](QWidget* w) {
+            historico = static_cast<TfTodosJogos*>(w)->codTime();
+            QTest::mouseClick(w->findChild<QToolButton*>(QStringLiteral("epEfButton1")), Qt::LeftButton);
+        });
+        times->imTodosJogos->trigger();
+        QCOMPARE(historico, cod);
+        delete times;
     }
 };
 

@@ -374,11 +374,11 @@ private slots:
         QVERIFY(c.tela->imEmpate->isEnabled());
         QVERIFY(!c.tela->imAnula->isEnabled());
         QVERIFY(c.tela->imAlterarData->isEnabled());
-        // Not yet part of the program: offered, but disabled.
+        // The history screens are always offered.
         QCOMPARE(c.tela->imConfrontos->text(), QStringLiteral("&Confrontos"));
-        QVERIFY(!c.tela->imConfrontos->isEnabled());
+        QVERIFY(c.tela->imConfrontos->isEnabled());
         QCOMPARE(c.tela->imTodosJogos->text(), QStringLiteral("&Todos os Jogos"));
-        QVERIFY(!c.tela->imTodosJogos->isEnabled());
+        QVERIFY(c.tela->imTodosJogos->isEnabled());
         const QList<QAction*> itens = c.tela->PopupMenu1->actions();
         QCOMPARE(itens.indexOf(c.tela->imTodosJogos), itens.indexOf(c.tela->imAlterarData) + 1);
         QCOMPARE(c.tela->imTime1->text(), c.celula(1, kNome1));
