@@ -7,6 +7,8 @@
 #include "ui/shell/Grades.h"
 #include "ui/shell/Mensagens.h"
 
+#include "ui/shell/Minis.h"
+
 #include <QApplication>
 #include <QDateTime>
 #include <QFileInfo>
@@ -23,35 +25,6 @@ namespace {
 
 using Estilo::arial;
 
-// Small club badges read from their files; a missing file leaves the badge
-// out without a report (the cells are drawn on every repaint), a changed
-// file is read again.
-class Minis {
-public:
-    QPixmap figura(const QString& arquivo)
-    {
-        if (!Caminhos::carregavel(arquivo))
-            return QPixmap();
-        const QFileInfo info(arquivo);
-        if (!info.exists())
-            return QPixmap();
-        Item& item = m_cache[arquivo];
-        if (item.alterado != info.lastModified() || item.tamanho != info.size()) {
-            item.figura = QPixmap(arquivo);
-            item.alterado = info.lastModified();
-            item.tamanho = info.size();
-        }
-        return item.figura;
-    }
-
-private:
-    struct Item {
-        QDateTime alterado;
-        qint64 tamanho = -1;
-        QPixmap figura;
-    };
-    QHash<QString, Item> m_cache;
-};
 
 class DelegadoHistorico : public QStyledItemDelegate {
 public:

@@ -6,6 +6,8 @@
 #include "core/errors/Erros.h"
 
 #include <QAction>
+#include "ui/shell/Minis.h"
+
 #include <QApplication>
 #include <QDateTime>
 #include <QFileInfo>
@@ -22,35 +24,6 @@ namespace {
 
 const QColor kPlacarFundo(0xFF, 0xFF, 0x96);
 const QColor kPlacarTexto(0, 128, 0);
-
-// Small club badges, read from their files; a file that changed is read again.
-// A missing file leaves the badge out, without a message at every repaint.
-class Minis {
-public:
-    QPixmap figura(const QString& arquivo)
-    {
-        if (!Caminhos::carregavel(arquivo))
-            return QPixmap();
-        const QFileInfo info(arquivo);
-        if (!info.exists())
-            return QPixmap();
-        Item& item = m_cache[arquivo];
-        if (item.alterado != info.lastModified() || item.tamanho != info.size()) {
-            item.figura = QPixmap(arquivo);
-            item.alterado = info.lastModified();
-            item.tamanho = info.size();
-        }
-        return item.figura;
-    }
-
-private:
-    struct Item {
-        QDateTime alterado;
-        qint64 tamanho = -1;
-        QPixmap figura;
-    };
-    QHash<QString, Item> m_cache;
-};
 
 // Draws the club columns with their badges and gives the score cells an
 // editor that takes only a whole number from 0 to 99.
