@@ -2,6 +2,9 @@
 // The orders in which clubs are listed, as the statements that produce them.
 // Each order list is the tie-break; the screens and the reports run these.
 
+class Dataset;
+class QObject;
+
 namespace Ordens {
 
 // Standings: points, wins, goal difference, goals scored (higher first), then sort name.
@@ -26,5 +29,10 @@ inline constexpr const char* kIndiceRanking = "CBFIdx";
 inline constexpr const char* kRanking =
     "Select * from Times1 where coalesce(Divisao, '') <> 'V' order by CBF_Pontos desc, CBF_Vitorias desc, CBF_Jogos desc, CBF_Saldo desc, "
     "CBF_GolsPro desc, CBF_Aproveitamento desc, Cod_Time, Divisao, Time, Pontos";
+
+// A statement of one of these orders with its calculated `Colocacao` (the
+// row number in the statement's order, never shared) and, for the projected
+// standings, `Proj_J` (Proj_V + Proj_E + Proj_D). Owned by dono; not opened.
+Dataset* consultaComPosicao(QObject* dono, const char* sql, bool projecao);
 
 } // namespace Ordens

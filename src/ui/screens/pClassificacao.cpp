@@ -46,21 +46,7 @@ TfClassificacao::TfClassificacao(QWidget* parent)
     setObjectName(QStringLiteral("fClassificacao"));
     setCaption(QStringLiteral(" CLASSIFICAÇÃO"));
 
-    auto consulta = [this](const char* sql, bool projecao) {
-        auto* q = new Dataset(this);
-        q->setSql(QString::fromUtf8(sql));
-        q->addCalcField(QStringLiteral("Colocacao"));
-        if (projecao)
-            q->addCalcField(QStringLiteral("Proj_J"));
-        // Positions are the row numbers in the statement's order, never shared.
-        q->onCalcFields = [projecao](Dataset& d) {
-            d.setCalcValue(QStringLiteral("Colocacao"), d.recNo());
-            if (projecao)
-                d.setCalcValue(QStringLiteral("Proj_J"), d.asInt(QStringLiteral("Proj_V")) + d.asInt(QStringLiteral("Proj_E"))
-                                                             + d.asInt(QStringLiteral("Proj_D")));
-        };
-        return q;
-    };
+    auto consulta = [this](const char* sql, bool projecao) { return Ordens::consultaComPosicao(this, sql, projecao); };
     Query1 = consulta(kSqlClassificacao, false);
     Query2 = consulta(kSqlProjecao, true);
     Query3 = consulta(kSqlAproveitamento, false);

@@ -560,21 +560,7 @@ TfTimes::TfTimes(QWidget* parent)
     Table3 = new Dataset(this);
     Table3->setTableName(QStringLiteral("Times1.DB"));
     Table3->setIndexName(QStringLiteral("TimeIdx"));
-    auto posicoes = [this](const char* sql, bool projecao) {
-        auto* q = new Dataset(this);
-        q->setSql(QString::fromUtf8(sql));
-        q->addCalcField(QStringLiteral("Colocacao"));
-        if (projecao)
-            q->addCalcField(QStringLiteral("Proj_J"));
-        // Positions are the row numbers in the statement's order, never shared.
-        q->onCalcFields = [projecao](Dataset& d) {
-            d.setCalcValue(QStringLiteral("Colocacao"), d.recNo());
-            if (projecao)
-                d.setCalcValue(QStringLiteral("Proj_J"), d.asInt(QStringLiteral("Proj_V")) + d.asInt(QStringLiteral("Proj_E"))
-                                                             + d.asInt(QStringLiteral("Proj_D")));
-        };
-        return q;
-    };
+    auto posicoes = [this](const char* sql, bool projecao) { return Ordens::consultaComPosicao(this, sql, projecao); };
     Query5 = posicoes(Ordens::kClassificacao, false);
     Query4 = posicoes(Ordens::kProjecao, true);
 
